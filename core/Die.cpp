@@ -1,0 +1,63 @@
+// The die: "Shuffle", ten animation ticks, the roll, and "Move".
+#include "BoardRules.h"
+
+namespace kivo {
+
+std::string numberCaption(int n) { return " " + std::to_string(n); }
+
+void BoardRules::cmdshuffle_Click() {
+    if (ended_) return;
+    v_.setEnabled({Ctl::cmdshuffle}, false);
+    v_.setEnabled({Ctl::tdie}, true);
+}
+
+void BoardRules::tdie_Timer() {
+    if (ended_) return;
+    if (s_.dcount <= 10) {
+        v_.setCaption({Ctl::lscr}, numberCaption(s_.dcount % 6 + 1));
+        const int r = s_.dcount % 6;
+        showFace(r == 0 ? 6 : r);
+        s_.dcount = static_cast<Small>(s_.dcount + 1);
+    } else {
+        s_.dcount = 1;
+        v_.setEnabled({Ctl::tdie}, false);
+        v_.setEnabled({Ctl::cmdmove}, true);
+        v_.setFocus({Ctl::cmdmove});
+        rolldie();
+    }
+}
+
+void BoardRules::rolldie() {
+    Small v = 0;
+    do {  // a value equal to the last roll is thrown away without a trace
+        die_.reseed();
+        v = static_cast<Small>(dieValue(die_.next()));
+    } while (v == s_.prevroll);
+    s_.prevroll = v;
+    s_.scr = static_cast<Small>(s_.scr + v);
+    v_.setCaption({Ctl::lscr}, numberCaption(s_.scr));
+    showFace(v);
+    if (v == 6) {  // a six earns one more throw, added to this one
+        v_.msgBox("You won one more chance...", kExclamation, "LUCKY HAND");
+        // "Move" waits for the extra throw: walking now would walk a half-thrown total.
+        v_.setEnabled({Ctl::cmdmove}, false);
+        cmdshuffle_Click();
+    }
+}
+
+void BoardRules::cmdmove_Click() {
+    if (ended_) return;
+    s_.stp = 1;
+    v_.setEnabled({Ctl::tmov}, true);
+    v_.setEnabled({Ctl::cmdmove}, false);
+}
+
+// The face with that many pips is shown first, then the other five are hidden, f1 to f6.
+void BoardRules::showFace(int pips) {
+    v_.setVisible({Ctl::f, pips}, true);
+    for (int k = 1; k <= 6; ++k) {
+        if (k != pips) v_.setVisible({Ctl::f, k}, false);
+    }
+}
+
+}  // namespace kivo

@@ -1,0 +1,37 @@
+#pragma once
+// Where the die's values come from. The game reseeds before every draw.
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace kivo {
+
+class DieSource {
+public:
+    virtual ~DieSource() = default;
+    virtual void reseed() = 0;
+    virtual float next() = 0;  // uniform in [0, 1), single precision
+};
+
+// The real die: reseeds from the system clock. Two reseeds within one clock reading still
+// give different seeds, so the no-repeat rule never waits for the clock to move.
+class ClockDie final : public DieSource {
+public:
+    using Clock = std::function<std::int64_t()>;
+    explicit ClockDie(Clock clock = systemClockNanos);
+    void reseed() override;
+    float next() override;
+
+    static std::int64_t systemClockNanos();
+
+private:
+    Clock clock_;
+    std::uint64_t reseeds_ = 0;
+    std::mt19937 rng_;
+};
+
+// Turns a draw into a die value: floor(6u + 1), 1 to 6.
+int dieValue(float u);
+
+}  // namespace kivo

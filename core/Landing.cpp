@@ -1,0 +1,38 @@
+// Where a walk ends: snakes first, then ladders, then every other token on the square.
+#include "BoardRules.h"
+#include "Tables.h"
+
+namespace kivo {
+
+void BoardRules::applyLandingRules() {
+    const int t = s_.turn;
+    for (int i = 0; i < kSnakes; ++i) {
+        if (s_.snkhd[i] == s_.pos[t] - 1) {
+            v_.setVisible({Ctl::snk, i}, true);
+            v_.msgBox("Oh no! it's a snake", kStop, "GO DOWN...");
+            s_.pos[t] = s_.snktl[i];
+            placeToken(t, s_.snktl[i]);
+            s_.pos[t] = static_cast<Small>(s_.pos[t] + 1);
+            v_.setVisible({Ctl::snk, i}, false);
+        }
+    }
+    for (int i = 0; i < kLadders; ++i) {
+        if (s_.ldrft[i] + 1 == s_.pos[t]) {
+            v_.setVisible({Ctl::ldr, i}, true);
+            v_.msgBox("wow! it's luck ", kInformation, "MOVE UP");
+            s_.pos[t] = s_.ldrtp[i];
+            placeToken(t, s_.ldrtp[i]);
+            s_.pos[t] = static_cast<Small>(s_.pos[t] + 1);
+            v_.setVisible({Ctl::ldr, i}, false);
+        }
+    }
+    for (int j = 0; j <= s_.lastplr; ++j) {
+        if (j != t && s_.pos[j] == s_.pos[t] && s_.pos[j] > 1) {
+            v_.msgBox("It's collission!!move out", kExclamation, "COLLISSION.......");
+            placeAtStart(j);
+            s_.pos[j] = 1;
+        }
+    }
+}
+
+}  // namespace kivo

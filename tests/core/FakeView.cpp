@@ -1,0 +1,101 @@
+#include "FakeView.h"
+
+#include <stdexcept>
+
+namespace kivo::test {
+
+namespace {
+std::string flag(bool on) { return on ? "1" : "0"; }
+}
+
+FakeView::FakeView() {
+    for (int k = 0; k <= static_cast<int>(Ctl::tmov); ++k) {
+        const auto kind = static_cast<Ctl>(k);
+        const int first = kind == Ctl::f ? 1 : 0;
+        for (int i = first; i < first + form1::count(kind); ++i) {
+            const form1::Design d = form1::design({kind, i});
+            ControlState s{d.rect.left, d.rect.top, d.rect.width, d.rect.height,
+                           d.back,      d.visible,  d.enabled,    d.caption, ""};
+            if (kind == Ctl::plr || kind == Ctl::pictrn) s.picture = "figure" + std::to_string(i);
+            if (kind == Ctl::Pwnr && i == 0) s.picture = "binoculars";
+            controls_[{kind, i}] = s;
+        }
+    }
+}
+
+const ControlState& FakeView::at(ControlRef c) const {
+    auto it = controls_.find(c);
+    if (it == controls_.end()) throw std::out_of_range("no such control: " + controlName(c));
+    return it->second;
+}
+
+ControlState& FakeView::at(ControlRef c) {
+    return const_cast<ControlState&>(static_cast<const FakeView*>(this)->at(c));
+}
+
+void FakeView::setLeft(ControlRef c, float twips) {
+    at(c).left = twips;
+    log.push_back("left " + controlName(c) + " " + std::to_string(twips));
+}
+
+void FakeView::setTop(ControlRef c, float twips) {
+    at(c).top = twips;
+    log.push_back("top " + controlName(c) + " " + std::to_string(twips));
+}
+
+void FakeView::setBackColor(ControlRef c, std::uint32_t bgr) {
+    at(c).back = bgr;
+    log.push_back("back " + controlName(c) + " " + std::to_string(bgr));
+}
+
+void FakeView::setVisible(ControlRef c, bool on) {
+    at(c).visible = on;
+    log.push_back("visible " + controlName(c) + " " + flag(on));
+}
+
+void FakeView::setEnabled(ControlRef c, bool on) {
+    at(c).enabled = on;
+    log.push_back("enabled " + controlName(c) + " " + flag(on));
+}
+
+void FakeView::setCaption(ControlRef c, const std::string& text) {
+    at(c).caption = text;
+    log.push_back("caption " + controlName(c) + " '" + text + "'");
+}
+
+void FakeView::copyPicture(ControlRef to, ControlRef from) {
+    at(to).picture = at(from).picture;
+    log.push_back("picture " + controlName(to) + " " + at(to).picture);
+}
+
+void FakeView::setFocus(ControlRef c) {
+    focus = controlName(c);
+    log.push_back("focus " + focus);
+}
+
+void FakeView::msgBox(const std::string& prompt, int style, const std::string& title) {
+    Message m{prompt, style, title};
+    log.push_back("msg " + title + "|" + prompt + "|" + std::to_string(style));
+    if (onMessage) onMessage(m);
+    messages.push_back(m);
+}
+
+void FakeView::endProcess() {
+    ++ends;
+    log.push_back("end");
+}
+
+std::vector<std::string> FakeView::takeLog() {
+    std::vector<std::string> out;
+    out.swap(log);
+    return out;
+}
+
+float ScriptedDie::next() {
+    if (values_.empty()) throw std::logic_error("the test rolled more values than it chose");
+    const int v = values_.front();
+    values_.pop_front();
+    return (static_cast<float>(v) - 0.5f) / 6.0f;
+}
+
+}  // namespace kivo::test

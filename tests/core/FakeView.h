@@ -1,0 +1,89 @@
+#pragma once
+// A board window made of plain records, started from the layout data. Every effect the rules
+// have on it is logged in order, so tests can check what the players would have seen when.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "BoardView.h"
+#include "DieSource.h"
+#include "Form1Layout.h"
+
+namespace kivo::test {
+
+struct ControlState {
+    float left = 0, top = 0, width = 0, height = 0;
+    std::uint32_t back = 0;
+    bool visible = true;
+    bool enabled = true;
+    std::string caption;
+    std::string picture;  // what the picture box shows: "figure0".."figure3", "binoculars", ""
+};
+
+struct Message {
+    std::string prompt;
+    int style;
+    std::string title;
+};
+
+class FakeView : public BoardView {
+public:
+    FakeView();
+
+    float left(ControlRef c) const override { return at(c).left; }
+    float top(ControlRef c) const override { return at(c).top; }
+    float width(ControlRef c) const override { return at(c).width; }
+    float height(ControlRef c) const override { return at(c).height; }
+    void setLeft(ControlRef c, float twips) override;
+    void setTop(ControlRef c, float twips) override;
+    std::uint32_t backColor(ControlRef c) const override { return at(c).back; }
+    void setBackColor(ControlRef c, std::uint32_t bgr) override;
+    std::uint32_t formBackColor() const override { return form1::kFormBack; }
+    void setVisible(ControlRef c, bool on) override;
+    void setEnabled(ControlRef c, bool on) override;
+    std::string caption(ControlRef c) const override { return at(c).caption; }
+    void setCaption(ControlRef c, const std::string& text) override;
+    void copyPicture(ControlRef to, ControlRef from) override;
+    void setFocus(ControlRef c) override;
+    void msgBox(const std::string& prompt, int style, const std::string& title) override;
+    void endProcess() override;
+
+    const ControlState& at(ControlRef c) const;
+    ControlState& at(ControlRef c);
+
+    // Every effect, in order: "visible snk(0) 1", "msg GO DOWN...|Oh no! it's a snake|16",
+    // "enabled tdie 1", "caption lscr ' 4'", "focus cmdmove", "end".
+    std::vector<std::string> log;
+    std::vector<Message> messages;
+    std::string focus;
+    int ends = 0;
+    // Runs while a message box is open, before it is dismissed (to look at the board then).
+    std::function<void(const Message&)> onMessage;
+
+    // The log since the last call.
+    std::vector<std::string> takeLog();
+
+private:
+    std::map<ControlRef, ControlState> controls_;
+};
+
+// A die that yields the values a test chooses: each value v comes out as a draw u with
+// floor(6u + 1) = v. Running out of values is a test fault.
+class ScriptedDie : public DieSource {
+public:
+    ScriptedDie() = default;
+    explicit ScriptedDie(std::initializer_list<int> values) : values_(values) {}
+    void push(int v) { values_.push_back(v); }
+    void reseed() override { ++reseeds; }
+    float next() override;
+    std::size_t left() const { return values_.size(); }
+    int reseeds = 0;
+
+private:
+    std::deque<int> values_;
+};
+
+}  // namespace kivo::test
