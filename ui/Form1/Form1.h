@@ -1,0 +1,39 @@
+#pragma once
+// The board window's object: it holds the game's record for the whole process, while its
+// screen window comes and goes with each game.
+
+#include <functional>
+
+#include "BoardRules.h"
+#include "BoardState.h"
+#include "DieSource.h"
+#include "Window.h"
+
+namespace kivo::ui {
+
+class Form1Window;
+
+class Form1 : public WindowObject {
+public:
+    // Where the new game's set-up comes from when the window loads.
+    using SetupSource = std::function<SetupChoice()>;
+    explicit Form1(SetupSource setup, DieSource* die = nullptr);
+
+    BoardState& state() { return state_; }
+    Form1Window* board() const;
+    // What "Cancel" does; the window flow decides.
+    std::function<void()> onCancel;
+
+protected:
+    FormWindow* load() override;
+    void place(QWidget& w) override { coverScreen(w); }
+    void unloading() override;
+
+private:
+    SetupSource setup_;
+    ClockDie clockDie_;
+    DieSource* die_;
+    BoardState state_;
+};
+
+}  // namespace kivo::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The layouts name Windows fonts. Where they are missing, look-alikes stand in.
+
+#include <QFont>
+
+namespace kivo::ui {
+
+// Registers the stand-ins once; safe to call again. The game runs with none of them installed.
+void installFonts();
+
+QFont layoutFont(const char* family, float points, bool bold, bool italic);
+
+}  // namespace kivo::ui

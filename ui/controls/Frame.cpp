@@ -1,0 +1,38 @@
+#include "Frame.h"
+
+#include <QPainter>
+
+namespace kivo::ui {
+
+Frame::Frame(QWidget* parent, TwipsRect rect, std::uint32_t back, const QString& caption,
+             bool border, const QFont& font)
+    : QWidget(parent), Control(this, rect), caption_(caption), border_(border) {
+    setFont(font);
+    setFocusPolicy(Qt::NoFocus);
+    setBackColor(back);
+    setTwips(rect);
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    if (!border_ && caption_.isEmpty()) return;
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int mid = caption_.isEmpty() ? 0 : fm.height() / 2;
+    const QRect box = rect().adjusted(0, mid, -1, -1);
+    if (border_) {  // etched: a dark line with a light one beside it
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(box.adjusted(1, 1, 0, 0));
+    }
+    if (!caption_.isEmpty()) {
+        const int w = fm.horizontalAdvance(caption_) + 4;
+        const QRect textRect(6, 0, w, fm.height());
+        p.fillRect(textRect, palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+        p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    }
+}
+
+}  // namespace kivo::ui

@@ -1,0 +1,47 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kivo::ui {
+
+namespace {
+MessageBoxFn& current() {
+    static MessageBoxFn fn;
+    return fn;
+}
+
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+        case 16: return QMessageBox::Critical;
+        case 32: return QMessageBox::Question;
+        case 48: return QMessageBox::Warning;
+        case 64: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+}  // namespace
+
+void realMessageBox(const QString& prompt, int style, const QString& title) {
+    QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void messageBox(const QString& prompt, int style, const QString& title) {
+    if (current()) {
+        current()(prompt, style, title);
+    } else {
+        realMessageBox(prompt, style, title);
+    }
+}
+
+MessageBoxFn setMessageBox(MessageBoxFn fn) {
+    MessageBoxFn old = std::move(current());
+    current() = std::move(fn);
+    return old;
+}
+
+}  // namespace kivo::ui
