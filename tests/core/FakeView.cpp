@@ -35,54 +35,54 @@ ControlState& FakeView::at(ControlRef c) {
 
 void FakeView::setLeft(ControlRef c, float twips) {
     at(c).left = twips;
-    log.push_back("left " + controlName(c) + " " + std::to_string(twips));
+    if (logging) log.push_back("left " + controlName(c) + " " + std::to_string(twips));
 }
 
 void FakeView::setTop(ControlRef c, float twips) {
     at(c).top = twips;
-    log.push_back("top " + controlName(c) + " " + std::to_string(twips));
+    if (logging) log.push_back("top " + controlName(c) + " " + std::to_string(twips));
 }
 
 void FakeView::setBackColor(ControlRef c, std::uint32_t bgr) {
     at(c).back = bgr;
-    log.push_back("back " + controlName(c) + " " + std::to_string(bgr));
+    if (logging) log.push_back("back " + controlName(c) + " " + std::to_string(bgr));
 }
 
 void FakeView::setVisible(ControlRef c, bool on) {
     at(c).visible = on;
-    log.push_back("visible " + controlName(c) + " " + flag(on));
+    if (logging) log.push_back("visible " + controlName(c) + " " + flag(on));
 }
 
 void FakeView::setEnabled(ControlRef c, bool on) {
     at(c).enabled = on;
-    log.push_back("enabled " + controlName(c) + " " + flag(on));
+    if (logging) log.push_back("enabled " + controlName(c) + " " + flag(on));
 }
 
 void FakeView::setCaption(ControlRef c, const std::string& text) {
     at(c).caption = text;
-    log.push_back("caption " + controlName(c) + " '" + text + "'");
+    if (logging) log.push_back("caption " + controlName(c) + " '" + text + "'");
 }
 
 void FakeView::copyPicture(ControlRef to, ControlRef from) {
     at(to).picture = at(from).picture;
-    log.push_back("picture " + controlName(to) + " " + at(to).picture);
+    if (logging) log.push_back("picture " + controlName(to) + " " + at(to).picture);
 }
 
 void FakeView::setFocus(ControlRef c) {
     focus = controlName(c);
-    log.push_back("focus " + focus);
+    if (logging) log.push_back("focus " + focus);
 }
 
 void FakeView::msgBox(const std::string& prompt, int style, const std::string& title) {
     Message m{prompt, style, title};
-    log.push_back("msg " + title + "|" + prompt + "|" + std::to_string(style));
+    if (logging) log.push_back("msg " + title + "|" + prompt + "|" + std::to_string(style));
     if (onMessage) onMessage(m);
     messages.push_back(m);
 }
 
 void FakeView::endProcess() {
     ++ends;
-    log.push_back("end");
+    if (logging) log.push_back("end");
 }
 
 std::vector<std::string> FakeView::takeLog() {

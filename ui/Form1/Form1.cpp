@@ -11,11 +11,14 @@ Form1Window* Form1::board() const { return static_cast<Form1Window*>(window()); 
 
 FormWindow* Form1::load() {
     auto* w = new Form1Window(*this, state_, *die_);
-    QObject::connect(w->Cmdexit, &QPushButton::clicked, w, [this] {
-        if (onCancel) onCancel();
-    });
+    QObject::connect(w->Cmdexit, &QPushButton::clicked, w, [this] { Cmdexit_Click(); });
     w->rules().Form_Load(setup_());
     return w;
+}
+
+void Form1::Cmdexit_Click() {
+    Unload();
+    if (showFrmend) showFrmend();
 }
 
 // The game is abandoned: a running throw or walk stops with the window.

@@ -21,8 +21,9 @@ public:
 
     BoardState& state() { return state_; }
     Form1Window* board() const;
-    // What "Cancel" does; the window flow decides.
-    std::function<void()> onCancel;
+    std::function<void()> showFrmend;
+
+    void Cmdexit_Click();  // "Cancel": the game is abandoned for the end window
 
 protected:
     FormWindow* load() override;

@@ -26,7 +26,27 @@ Label::Label(QWidget* parent, TwipsRect rect, const LabelStyle& style, const QSt
 
 void Label::setCaption(const QString& text) {
     setText(text);
-    if (style_.autoSize) fitToText();
+    if (style_.autoSize) {
+        fitToText();
+    } else {
+        fitFont();
+    }
+}
+
+void Label::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    if (!style_.autoSize) fitFont();
+}
+
+// A stand-in font may run wider than the one the layout was made for: a fixed-size label's
+// caption then steps down in size (to no less than two thirds) rather than lose its ends.
+void Label::fitFont() {
+    QFont f = style_.font;
+    const int room = contentsRect().width() - 2;
+    for (int step = 0; step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room; ++step) {
+        f.setPointSizeF(style_.font.pointSizeF() * (1.0 - 0.05 * (step + 1)));
+    }
+    setFont(f);
 }
 
 void Label::applyBackColor() {

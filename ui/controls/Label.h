@@ -28,9 +28,11 @@ public:
 
 protected:
     void applyBackColor() override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void fitToText();
+    void fitFont();
     LabelStyle style_;
 };
 

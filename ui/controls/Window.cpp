@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <functional>
@@ -29,7 +30,9 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     owner_.closedByUser();
 }
 
-WindowObject::~WindowObject() { delete window_; }
+WindowObject::~WindowObject() {
+    if (QCoreApplication::instance()) delete window_;
+}
 
 void WindowObject::Show() {
     if (!window_) {

@@ -1,0 +1,58 @@
+#include "Windows.h"
+
+#include "Process.h"
+
+namespace kivo::app {
+
+Windows::Windows() {
+    ui::WindowObject::setOnClosedByUser([this] { closedByUser(); });
+}
+
+Windows::~Windows() { ui::WindowObject::setOnClosedByUser({}); }
+
+void Windows::start() { flogo().Show(); }
+
+ui::flogo& Windows::flogo() {
+    if (!flogo_) {
+        flogo_ = std::make_unique<ui::flogo>();
+        flogo_->showFrmback = [this] { frmback().Show(); };
+        flogo_->showForm2 = [this] { Form2().Show(); };
+    }
+    return *flogo_;
+}
+
+ui::frmback& Windows::frmback() {
+    if (!frmback_) frmback_ = std::make_unique<ui::frmback>();
+    return *frmback_;
+}
+
+ui::Form2& Windows::Form2() {
+    if (!form2_) {
+        form2_ = std::make_unique<ui::Form2>();
+        form2_->showForm1 = [this] { Form1().Show(); };
+    }
+    return *form2_;
+}
+
+ui::Form1& Windows::Form1() {
+    if (!form1_) {
+        form1_ = std::make_unique<ui::Form1>([this] { return Form2().choice(); }, die_);
+        form1_->showFrmend = [this] { frmend().Show(); };
+    }
+    return *form1_;
+}
+
+ui::frmend& Windows::frmend() {
+    if (!frmend_) {
+        frmend_ = std::make_unique<ui::frmend>();
+        frmend_->showForm2 = [this] { Form2().Show(); };
+    }
+    return *frmend_;
+}
+
+void Windows::closedByUser() {
+    const auto loaded = [](const auto& w) { return w && w->loaded(); };
+    if (!loaded(flogo_) && !loaded(form2_) && !loaded(form1_) && !loaded(frmend_)) ui::End();
+}
+
+}  // namespace kivo::app

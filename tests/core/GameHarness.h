@@ -1,0 +1,182 @@
+#pragma once
+// A board on the fake window with a die that rolls what the test asks for, and the few moves a
+// player makes: press "Shuffle" and let the die run out, press "Move" and let the token walk.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "BoardRules.h"
+#include "FakeView.h"
+#include "Form1Layout.h"
+#include "Tables.h"
+
+namespace kivo::test {
+
+inline const char* const kNames[4] = {"Ann", "Bob", "Cid", "Dot"};
+
+inline SetupChoice playersChoice(int players) {
+    SetupChoice c;
+    c.op2 = players == 2;
+    c.op3 = players == 3;
+    c.op4 = players == 4;
+    c.names = {kNames[0], kNames[1], kNames[2], kNames[3]};
+    return c;
+}
+
+// Position code of a token standing on square n (0 is the start spot).
+inline Small code(int square) { return static_cast<Small>(square + 1); }
+
+// Where a token is drawn: centred on its square, or on the start spot beside square 1.
+struct Spot {
+    float left, top;
+    bool operator==(const Spot&) const = default;
+};
+
+inline form1::Rect tokenRect(int p) { return form1::design({Ctl::plr, p}).rect; }
+
+inline Spot squareSpot(int p, int square) {
+    const form1::Rect sq = form1::squareRect(square);
+    const form1::Rect t = tokenRect(p);
+    return {(sq.width / 2 + sq.left) - t.width / 2, (sq.height / 2 + sq.top) - t.height / 2};
+}
+
+inline Spot startSpot(int p) {
+    const form1::Rect first = form1::squareRect(1);
+    return {first.left - (tokenRect(p).width + 100), first.top + 50};
+}
+
+// The log lines the fake window writes, for comparing whole sequences of effects.
+namespace fx {
+inline std::string vis(const std::string& c, bool on) { return "visible " + c + (on ? " 1" : " 0"); }
+inline std::string en(const std::string& c, bool on) { return "enabled " + c + (on ? " 1" : " 0"); }
+inline std::string left(const std::string& c, float x) { return "left " + c + " " + std::to_string(x); }
+inline std::string top(const std::string& c, float y) { return "top " + c + " " + std::to_string(y); }
+inline std::string back(const std::string& c, std::uint32_t bgr) {
+    return "back " + c + " " + std::to_string(bgr);
+}
+inline std::string caption(const std::string& c, const std::string& text) {
+    return "caption " + c + " '" + text + "'";
+}
+inline std::string focus(const std::string& c) { return "focus " + c; }
+inline std::string picture(const std::string& c, const std::string& pic) {
+    return "picture " + c + " " + pic;
+}
+inline std::string msg(const std::string& title, const std::string& prompt, int style) {
+    return "msg " + title + "|" + prompt + "|" + std::to_string(style);
+}
+inline std::string plr(int p) { return "plr(" + std::to_string(p) + ")"; }
+
+// placeToken's three effects, and placeAtStart's.
+inline std::vector<std::string> drawnOn(int p, int square) {
+    const Spot s = squareSpot(p, square);
+    return {back(plr(p), form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
+}
+inline std::vector<std::string> drawnAtStart(int p) {
+    const Spot s = startSpot(p);
+    return {back(plr(p), form1::kFormBack), left(plr(p), s.left), top(plr(p), s.top)};
+}
+}  // namespace fx
+
+inline void PrintTo(const Message& m, std::ostream* os) {
+    *os << '"' << m.title << "\" \"" << m.prompt << "\" " << m.style;
+}
+
+// The first n effects of a log (all of it when shorter).
+inline std::vector<std::string> head(const std::vector<std::string>& log, std::size_t n) {
+    return {log.begin(), log.begin() + static_cast<std::ptrdiff_t>(std::min(n, log.size()))};
+}
+
+inline void append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+struct Game {
+    BoardState s;
+    FakeView v;
+    ScriptedDie die;
+    BoardRules rules{s, v, die};
+
+    explicit Game(int players = 2) {
+        rules.Form_Load(playersChoice(players));
+        v.takeLog();
+    }
+
+    const ControlState& at(Ctl kind, int i = 0) const { return v.at({kind, i}); }
+    bool enabled(Ctl kind) const { return at(kind).enabled; }
+    bool visible(Ctl kind, int i = 0) const { return at(kind, i).visible; }
+    Spot drawn(int p) const { return {at(Ctl::plr, p).left, at(Ctl::plr, p).top}; }
+
+    // Presses "Shuffle" with these values queued and ticks tdie until it stops itself
+    // (through the extra throw after a six). Returns the ticks handled.
+    int throwDie(const std::vector<int>& values) {
+        for (int x : values) die.push(x);
+        EXPECT_TRUE(enabled(Ctl::cmdshuffle)) << "Shuffle pressed while disabled";
+        rules.cmdshuffle_Click();
+        int ticks = 0;
+        while (enabled(Ctl::tdie)) {
+            rules.tdie_Timer();
+            if (++ticks > 100) {
+                ADD_FAILURE() << "the die never stopped";
+                break;
+            }
+        }
+        EXPECT_EQ(die.left(), 0u) << "values chosen but not rolled";
+        return ticks;
+    }
+    int throwDie(int value) { return throwDie(std::vector<int>{value}); }
+
+    // Presses "Move" and ticks tmov until it stops itself or the game is over.
+    int walk() {
+        EXPECT_TRUE(enabled(Ctl::cmdmove)) << "Move pressed while disabled";
+        rules.cmdmove_Click();
+        int ticks = 0;
+        while (enabled(Ctl::tmov) && !rules.ended()) {
+            rules.tmov_Timer();
+            if (++ticks > 200) {
+                ADD_FAILURE() << "the walk never ended";
+                break;
+            }
+        }
+        return ticks;
+    }
+
+    void turn(int value) {
+        throwDie(value);
+        walk();
+    }
+
+    // Brings the player to move onto square 100 with a throw that does not repeat the last.
+    void finishNext() {
+        const int r = s.prevroll == 3 ? 4 : 3;
+        s.pos[s.turn] = static_cast<Small>(101 - r);
+        turn(r);
+    }
+};
+
+// passTurn's effects when it hands the move to player `next` and the game goes on.
+inline std::vector<std::string> turnPassedTo(const Game& g, int next) {
+    const std::string token = fx::plr(next);
+    return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)),
+            fx::en("tmov", false),
+            fx::en("cmdshuffle", true),
+            fx::focus("cmdshuffle"),
+            fx::top("Strn", g.at(Ctl::plr, next).top),
+            fx::left("Strn", g.at(Ctl::plr, next).left),
+            fx::vis("Strn", true),
+            fx::back(token, form1::kMarkerColor),
+            fx::vis(token, true)};
+}
+
+// One step of the walk: the marker hides, the token is drawn on the square and shown.
+inline std::vector<std::string> stepOnto(int p, int square) {
+    std::vector<std::string> out{fx::vis("Strn", false)};
+    append(out, fx::drawnOn(p, square));
+    out.push_back(fx::vis(fx::plr(p), true));
+    return out;
+}
+
+}  // namespace kivo::test
