@@ -181,6 +181,7 @@ void Form1Window::buildButtons() {
     QObject::connect(cmdmove, &QPushButton::clicked, this, [this] { rules_.cmdmove_Click(); });
     setTabOrder(cmdshuffle, cmdmove);
     setTabOrder(cmdmove, Cmdexit);
+    cmdshuffle->setFocus(Qt::OtherFocusReason);  // first in the keyboard order
 }
 
 Control& Form1Window::control(ControlRef c) const {
@@ -222,7 +223,11 @@ void Form1Window::setEnabled(ControlRef c, bool on) {
     if (c.kind == Ctl::tdie || c.kind == Ctl::tmov) {
         timer(c.kind).setEnabled(on);
     } else {
-        control(c).widget()->setEnabled(on);
+        QWidget* w = control(c).widget();
+        // A button losing the focus as it is disabled would hand it to the next one, and a
+        // second Space meant for "Move" would press "Cancel"; the window keeps it instead.
+        if (!on && focusWidget() == w) FormWindow::setFocus(Qt::OtherFocusReason);
+        w->setEnabled(on);
     }
 }
 

@@ -32,6 +32,9 @@ TextBox::TextBox(QWidget* parent, TwipsRect rect, const QString& text, int maxLe
 void TextBox::applyBackColor() {
     QPalette p = palette();
     p.setColor(QPalette::Base, bgr(backColor()));
+    // A locked box still shows its name, greyed but readable on its background.
+    p.setColor(QPalette::Disabled, QPalette::Base, bgr(backColor()));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
     setPalette(p);
 }
 
