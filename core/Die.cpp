@@ -3,7 +3,11 @@
 
 namespace kivo {
 
-std::string numberCaption(int n) { return " " + std::to_string(n); }
+std::string numberCaption(int n) {
+    std::string caption(1, ' ');
+    caption += std::to_string(n);
+    return caption;
+}
 
 void BoardRules::cmdshuffle_Click() {
     if (ended_) return;

@@ -18,19 +18,23 @@ FakeView::FakeView() {
                            d.back,      d.visible,  d.enabled,    d.caption, ""};
             if (kind == Ctl::plr || kind == Ctl::pictrn) s.picture = "figure" + std::to_string(i);
             if (kind == Ctl::Pwnr && i == 0) s.picture = "binoculars";
-            controls_[{kind, i}] = s;
+            controls_[static_cast<std::size_t>(k)].push_back(s);
         }
     }
 }
 
 const ControlState& FakeView::at(ControlRef c) const {
-    auto it = controls_.find(c);
-    if (it == controls_.end()) throw std::out_of_range("no such control: " + controlName(c));
-    return it->second;
+    const auto& elements = controls_[static_cast<std::size_t>(c.kind)];
+    const auto i = static_cast<std::size_t>(c.kind == Ctl::f ? c.index - 1 : c.index);
+    if (i >= elements.size()) throw std::out_of_range("no such control: " + controlName(c));
+    return elements[i];
 }
 
 ControlState& FakeView::at(ControlRef c) {
-    return const_cast<ControlState&>(static_cast<const FakeView*>(this)->at(c));
+    auto& elements = controls_[static_cast<std::size_t>(c.kind)];
+    const auto i = static_cast<std::size_t>(c.kind == Ctl::f ? c.index - 1 : c.index);
+    if (i >= elements.size()) throw std::out_of_range("no such control: " + controlName(c));
+    return elements[i];
 }
 
 void FakeView::setLeft(ControlRef c, float twips) {

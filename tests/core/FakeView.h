@@ -2,9 +2,9 @@
 // A board window made of plain records, started from the layout data. Every effect the rules
 // have on it is logged in order, so tests can check what the players would have seen when.
 
+#include <array>
 #include <deque>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -70,7 +70,8 @@ public:
     std::vector<std::string> takeLog();
 
 private:
-    std::map<ControlRef, ControlState> controls_;
+    // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
+    std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
 };
 
 // A die that yields the values a test chooses: each value v comes out as a draw u with

@@ -55,16 +55,10 @@ inline std::string vis(const std::string& c, bool on) { return "visible " + c + 
 inline std::string en(const std::string& c, bool on) { return "enabled " + c + (on ? " 1" : " 0"); }
 inline std::string left(const std::string& c, float x) { return "left " + c + " " + std::to_string(x); }
 inline std::string top(const std::string& c, float y) { return "top " + c + " " + std::to_string(y); }
-inline std::string back(const std::string& c, std::uint32_t bgr) {
-    return "back " + c + " " + std::to_string(bgr);
-}
-inline std::string caption(const std::string& c, const std::string& text) {
-    return "caption " + c + " '" + text + "'";
-}
+inline std::string back(const std::string& c, std::uint32_t bgr) { return "back " + c + " " + std::to_string(bgr); }
+inline std::string caption(const std::string& c, const std::string& text) { return "caption " + c + " '" + text + "'"; }
 inline std::string focus(const std::string& c) { return "focus " + c; }
-inline std::string picture(const std::string& c, const std::string& pic) {
-    return "picture " + c + " " + pic;
-}
+inline std::string picture(const std::string& c, const std::string& pic) { return "picture " + c + " " + pic; }
 inline std::string msg(const std::string& title, const std::string& prompt, int style) {
     return "msg " + title + "|" + prompt + "|" + std::to_string(style);
 }
@@ -117,13 +111,8 @@ struct Game {
         EXPECT_TRUE(enabled(Ctl::cmdshuffle)) << "Shuffle pressed while disabled";
         rules.cmdshuffle_Click();
         int ticks = 0;
-        while (enabled(Ctl::tdie)) {
-            rules.tdie_Timer();
-            if (++ticks > 100) {
-                ADD_FAILURE() << "the die never stopped";
-                break;
-            }
-        }
+        for (; enabled(Ctl::tdie) && ticks < 100; ++ticks) rules.tdie_Timer();
+        EXPECT_FALSE(enabled(Ctl::tdie)) << "the die never stopped";
         EXPECT_EQ(die.left(), 0u) << "values chosen but not rolled";
         return ticks;
     }
@@ -134,14 +123,18 @@ struct Game {
         EXPECT_TRUE(enabled(Ctl::cmdmove)) << "Move pressed while disabled";
         rules.cmdmove_Click();
         int ticks = 0;
-        while (enabled(Ctl::tmov) && !rules.ended()) {
-            rules.tmov_Timer();
-            if (++ticks > 200) {
-                ADD_FAILURE() << "the walk never ended";
-                break;
-            }
-        }
+        for (; enabled(Ctl::tmov) && !rules.ended() && ticks < 200; ++ticks) rules.tmov_Timer();
+        EXPECT_TRUE(!enabled(Ctl::tmov) || rules.ended()) << "the walk never ended";
         return ticks;
+    }
+
+    // Presses "Move", walks every step, and hands back the effects of the landing tick alone.
+    std::vector<std::string> landingTick() {
+        rules.cmdmove_Click();
+        while (s.stp <= s.scr) rules.tmov_Timer();
+        v.takeLog();
+        rules.tmov_Timer();
+        return v.takeLog();
     }
 
     void turn(int value) {
@@ -160,15 +153,10 @@ struct Game {
 // passTurn's effects when it hands the move to player `next` and the game goes on.
 inline std::vector<std::string> turnPassedTo(const Game& g, int next) {
     const std::string token = fx::plr(next);
-    return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)),
-            fx::en("tmov", false),
-            fx::en("cmdshuffle", true),
-            fx::focus("cmdshuffle"),
-            fx::top("Strn", g.at(Ctl::plr, next).top),
-            fx::left("Strn", g.at(Ctl::plr, next).left),
-            fx::vis("Strn", true),
-            fx::back(token, form1::kMarkerColor),
-            fx::vis(token, true)};
+    return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)), fx::en("tmov", false),
+            fx::en("cmdshuffle", true), fx::focus("cmdshuffle"), fx::top("Strn", g.at(Ctl::plr, next).top),
+            fx::left("Strn", g.at(Ctl::plr, next).left), fx::vis("Strn", true),
+            fx::back(token, form1::kMarkerColor), fx::vis(token, true)};
 }
 
 // One step of the walk: the marker hides, the token is drawn on the square and shown.

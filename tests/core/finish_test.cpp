@@ -11,14 +11,11 @@ const char* const kRanks[3] = {"You are the first winner.", "You are the second 
 
 std::string figure(int p) { return "figure" + std::to_string(p); }
 
-std::vector<std::string> rankMessages(const FakeView& v) {
-    std::vector<std::string> out;
-    for (const Message& m : v.messages) {
-        if (m.title == "CONGRATS...") {
-            EXPECT_EQ(m.style, 64);
-            out.push_back(m.prompt);
-        }
-    }
+// The boxes of a game whose first `finishers` finishers end it.
+std::vector<Message> boxesUntilOver(int finishers) {
+    std::vector<Message> out;
+    for (int f = 0; f < finishers; ++f) out.push_back({kRanks[f], 64, "CONGRATS..."});
+    out.push_back(kGameOver);
     return out;
 }
 
@@ -26,6 +23,8 @@ struct FinishCase {
     int players;
     int slot;  // who reaches square 100
 };
+
+void PrintTo(const FinishCase& c, std::ostream* os) { *os << c.players << "PlayersSlot" << c.slot; }
 
 class CompactionTest : public ::testing::TestWithParam<FinishCase> {};
 
@@ -71,7 +70,7 @@ TEST_P(CompactionTest, PlayersBehindMoveDown) {
     EXPECT_EQ(g.s.lastplr, players - 2);
     EXPECT_EQ(g.s.nwin, 1);
     if (players == 2) {
-        EXPECT_EQ(g.v.messages.back(), kGameOver);
+        EXPECT_EQ(g.v.messages, boxesUntilOver(1));
         EXPECT_TRUE(g.rules.ended());
         EXPECT_EQ(g.v.ends, 1);
         EXPECT_EQ(g.s.turn, 0);
@@ -89,10 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Slots, CompactionTest,
                          ::testing::Values(FinishCase{2, 0}, FinishCase{2, 1}, FinishCase{3, 0},
                                            FinishCase{3, 1}, FinishCase{3, 2}, FinishCase{4, 0},
                                            FinishCase{4, 1}, FinishCase{4, 2}, FinishCase{4, 3}),
-                         [](const auto& info) {
-                             return std::to_string(info.param.players) + "PlayersSlot" +
-                                    std::to_string(info.param.slot);
-                         });
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST(Finish, StepsInOrder) {
     Game g(4);
@@ -132,7 +128,7 @@ TEST(Finish, WinnersListedInOrder) {
     ASSERT_FALSE(g.rules.ended());
     ASSERT_EQ(g.s.turn, 1);
     g.turn(4);  // Dot finishes, and Bob is left
-    EXPECT_EQ(rankMessages(g.v), (std::vector<std::string>{kRanks[0], kRanks[1], kRanks[2]}));
+    EXPECT_EQ(g.v.messages, boxesUntilOver(3));
     const char* const winners[3] = {"Ann", "Cid", "Dot"};
     const int figures[3] = {0, 2, 3};
     for (int k = 0; k < 3; ++k) {
@@ -141,7 +137,6 @@ TEST(Finish, WinnersListedInOrder) {
         EXPECT_EQ(g.at(Ctl::Pwnr, k).picture, figure(figures[k])) << k;
         EXPECT_EQ(g.at(Ctl::lwnr, k).caption, winners[k]) << k;
     }
-    EXPECT_EQ(g.v.messages.back(), kGameOver);
     EXPECT_TRUE(g.rules.ended());
     EXPECT_EQ(g.v.ends, 1);
     EXPECT_EQ(g.at(Ctl::Lp, 0).caption, "Bob");
@@ -161,7 +156,7 @@ TEST_P(GameOverTest, EndsWhenOnePlayerIsLeft) {
     ASSERT_TRUE(g.rules.ended());
     EXPECT_EQ(g.v.ends, 1);
     EXPECT_EQ(g.s.nwin, g.s.plrmax);
-    EXPECT_EQ(rankMessages(g.v), std::vector<std::string>(kRanks, kRanks + players - 1));
+    EXPECT_EQ(g.v.messages, boxesUntilOver(players - 1));
     // The pointer moves, the box shows, the process ends; the move is never closed.
     const std::vector<std::string>& log = g.v.log;
     ASSERT_GE(log.size(), 3u);

@@ -29,6 +29,8 @@ const Jump kJumps[] = {
     {false, 9, 61, 99}, {false, 10, 66, 87},
 };
 
+void PrintTo(const Jump& j, std::ostream* os) { *os << (j.snake ? "Snake" : "Ladder") << j.from << "To" << j.to; }
+
 std::string lineName(const Jump& j) { return (j.snake ? "snk(" : "ldr(") + std::to_string(j.index) + ")"; }
 
 class JumpTest : public ::testing::TestWithParam<Jump> {};
@@ -38,12 +40,11 @@ class JumpTest : public ::testing::TestWithParam<Jump> {};
 TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     const Jump& j = GetParam();
     const Ctl line = j.snake ? Ctl::snk : Ctl::ldr;
+    const Message& box = j.snake ? kSnakeBox : kLadderBox;
     Game g;
     twoShortOf(g, 0, j.from);
     g.throwDie(2);
-    int boxes = 0;
     g.v.onMessage = [&](const Message&) {
-        ++boxes;
         for (int i = 0; i < 11; ++i) {
             EXPECT_EQ(g.visible(Ctl::snk, i), line == Ctl::snk && i == j.index) << "snk " << i;
             EXPECT_EQ(g.visible(Ctl::ldr, i), line == Ctl::ldr && i == j.index) << "ldr " << i;
@@ -51,18 +52,9 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
         EXPECT_EQ(g.s.pos[0], code(j.from));
         EXPECT_EQ(g.drawn(0), squareSpot(0, j.from));
     };
-    g.rules.cmdmove_Click();
-    g.rules.tmov_Timer();
-    g.rules.tmov_Timer();
-    g.v.takeLog();
-    g.rules.tmov_Timer();  // the landing tick
-    EXPECT_EQ(boxes, 1);
-    EXPECT_EQ(g.v.messages, messages({j.snake ? kSnakeBox : kLadderBox}));
-    const std::vector<std::string> log = g.v.takeLog();
-    std::vector<std::string> expected{fx::vis(lineName(j), true),
-                                      fx::msg(j.snake ? kSnakeBox.title : kLadderBox.title,
-                                              j.snake ? kSnakeBox.prompt : kLadderBox.prompt,
-                                              j.snake ? 16 : 64)};
+    const std::vector<std::string> log = g.landingTick();
+    EXPECT_EQ(g.v.messages, messages({box}));
+    std::vector<std::string> expected{fx::vis(lineName(j), true), fx::msg(box.title, box.prompt, box.style)};
     append(expected, fx::drawnOn(0, j.to));
     expected.push_back(fx::vis(lineName(j), false));
     ASSERT_GT(log.size(), expected.size());
@@ -95,10 +87,8 @@ TEST_P(JumpTest, OntoAnOccupiedSquare) {
     EXPECT_TRUE(g.visible(Ctl::plr, 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Board, JumpTest, ::testing::ValuesIn(kJumps), [](const auto& info) {
-    const Jump& j = info.param;
-    return (j.snake ? "Snake" : "Ladder") + std::to_string(j.from) + "To" + std::to_string(j.to);
-});
+INSTANTIATE_TEST_SUITE_P(Board, JumpTest, ::testing::ValuesIn(kJumps),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST(Landing, TailsAndTopsStay) {
     for (const Jump& j : kJumps) {
@@ -122,14 +112,9 @@ TEST(Landing, OtherTokenIsSentBack) {
         EXPECT_EQ(g.s.pos[1], code(10)) << "the box comes first";
         EXPECT_EQ(g.drawn(1), squareSpot(1, 10));
     };
-    g.rules.cmdmove_Click();
-    g.rules.tmov_Timer();
-    g.rules.tmov_Timer();
-    g.v.takeLog();
-    g.rules.tmov_Timer();
     std::vector<std::string> expected{fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48)};
     append(expected, fx::drawnAtStart(1));
-    EXPECT_EQ(head(g.v.takeLog(), expected.size()), expected);
+    EXPECT_EQ(head(g.landingTick(), expected.size()), expected);
     EXPECT_EQ(g.v.messages, messages({kCollisionBox}));
     EXPECT_EQ(g.s.pos[0], code(10)) << "the moving token stays";
     EXPECT_EQ(g.s.pos[1], 1);
@@ -142,17 +127,12 @@ TEST(Landing, EveryOtherTokenOnTheSquareIsSentBack) {
     for (int p : {0, 1, 3}) g.s.pos[p] = code(12);
     twoShortOf(g, 2, 12);
     g.throwDie(2);
-    g.rules.cmdmove_Click();
-    g.rules.tmov_Timer();
-    g.rules.tmov_Timer();
-    g.v.takeLog();
-    g.rules.tmov_Timer();
     std::vector<std::string> expected;
     for (int p : {0, 1, 3}) {
         expected.push_back(fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48));
         append(expected, fx::drawnAtStart(p));
     }
-    EXPECT_EQ(head(g.v.takeLog(), expected.size()), expected);
+    EXPECT_EQ(head(g.landingTick(), expected.size()), expected);
     EXPECT_EQ(g.s.pos, (std::array<Small, 4>{1, 1, code(12), 1}));
     EXPECT_EQ(g.s.turn, 3);
 }

@@ -9,6 +9,8 @@ struct SetupCase {
     std::vector<std::string> shown;  // the controls made visible, in order
 };
 
+void PrintTo(const SetupCase& c, std::ostream* os) { *os << c.players << "Players"; }
+
 class SetupTest : public ::testing::TestWithParam<SetupCase> {};
 
 TEST_P(SetupTest, ShowsTheRowsThenNamesThenPointer) {
@@ -37,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
     Players, SetupTest,
     ::testing::Values(SetupCase{2, {}}, SetupCase{3, {"pictrn(2)", "Lp(2)", "Lplc(1)"}},
                       SetupCase{4, {"pictrn(2)", "Lp(2)", "pictrn(3)", "Lp(3)", "Lplc(1)", "Lplc(2)"}}),
-    [](const auto& info) { return std::to_string(info.param.players) + "Players"; });
+    [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST(Setup, RecordStartsTheGame) {
     for (int players = 2; players <= 4; ++players) {
@@ -69,34 +71,35 @@ TEST(Setup, RecordStartsTheGame) {
 
 // "Cancel" then "Restart": the window is laid out afresh but the record is the old one.
 TEST(Setup, NewGameOnTheSameRecord) {
-    BoardState s;
-    ScriptedDie die{4};
-    {
-        FakeView v;
-        BoardRules rules(s, v, die);
-        rules.Form_Load(playersChoice(4));
-        rules.cmdshuffle_Click();
-        for (int i = 0; i < 11; ++i) rules.tdie_Timer();
-        rules.cmdmove_Click();
-        rules.tmov_Timer();
-        rules.tmov_Timer();
-        s.nwin = 2;
-        s.pos = {9, 30, 101, 57};
-        s.turn = 3;
-    }
-    const Small stp = s.stp;
-    ASSERT_EQ(stp, 3);
+    Game old(4);
+    old.throwDie(4);
+    old.rules.cmdmove_Click();
+    old.rules.tmov_Timer();
+    old.rules.tmov_Timer();  // "Cancel" in the middle of the walk
+    old.s.nwin = 2;
+    old.s.pos = {9, 30, 101, 57};
+    old.s.turn = 3;
+    ASSERT_EQ(old.s.stp, 3);
+    BoardState& s = old.s;
     FakeView v;
-    BoardRules rules(s, v, die);
+    BoardRules rules(s, v, old.die);
     rules.Form_Load(playersChoice(2));
-    EXPECT_EQ(s.prevroll, 4);
-    EXPECT_EQ(s.stp, stp);
+    EXPECT_EQ(s.stp, 3);
     EXPECT_EQ(s.lastplr, 1);
     EXPECT_EQ(s.plrmax, 1);
     EXPECT_EQ(s.nwin, 0);
     EXPECT_EQ(s.turn, 0);
     EXPECT_EQ(s.scr, 0);
     EXPECT_EQ(s.pos, (std::array<Small, 4>{1, 1, 1, 1}));
+    // The new game's first throw cannot repeat the old game's last.
+    EXPECT_EQ(s.prevroll, 4);
+    old.die.push(4);
+    old.die.push(1);
+    rules.cmdshuffle_Click();
+    for (int i = 0; i < 11; ++i) rules.tdie_Timer();
+    EXPECT_EQ(s.scr, 1);
+    EXPECT_EQ(v.at({Ctl::lscr}).caption, " 1");
+    EXPECT_EQ(old.die.left(), 0u);
 }
 
 }  // namespace
