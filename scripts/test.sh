@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the debug build, then the sanitizer build.
+# Builds everything and runs every test: the debug build, the sanitizer build, then the
+# release build as it is packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
@@ -9,3 +10,9 @@ for preset in debug asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "=== release package ==="
+cmake --preset release >/dev/null
+cmake --build --preset release
+(cd build/release && rm -f kivo_*.deb && cpack >/dev/null)
+bash tests/package/check.sh build/release
