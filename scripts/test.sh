@@ -11,6 +11,9 @@ for preset in debug asan; do
     ctest --preset "$preset"
 done
 
+echo "=== fuzzing the rules ==="
+bash scripts/fuzz.sh
+
 echo "=== release package ==="
 cmake --preset release >/dev/null
 cmake --build --preset release

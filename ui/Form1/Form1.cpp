@@ -11,7 +11,7 @@ Form1Window* Form1::board() const { return static_cast<Form1Window*>(window()); 
 
 FormWindow* Form1::load() {
     auto* w = new Form1Window(*this, state_, *die_);
-    QObject::connect(w->Cmdexit, &QPushButton::clicked, w, [this] { Cmdexit_Click(); });
+    w->Cmdexit->onClick([this] { Cmdexit_Click(); });
     w->rules().Form_Load(setup_());
     return w;
 }

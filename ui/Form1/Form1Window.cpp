@@ -177,8 +177,8 @@ void Form1Window::buildButtons() {
     cmdmove = make(Ctl::cmdmove);
     cmdshuffle = make(Ctl::cmdshuffle);
     Cmdexit = make(Ctl::Cmdexit);
-    QObject::connect(cmdshuffle, &QPushButton::clicked, this, [this] { rules_.cmdshuffle_Click(); });
-    QObject::connect(cmdmove, &QPushButton::clicked, this, [this] { rules_.cmdmove_Click(); });
+    cmdshuffle->onClick([this] { rules_.cmdshuffle_Click(); });
+    cmdmove->onClick([this] { rules_.cmdmove_Click(); });
     setTabOrder(cmdshuffle, cmdmove);
     setTabOrder(cmdmove, Cmdexit);
     cmdshuffle->setFocus(Qt::OtherFocusReason);  // first in the keyboard order

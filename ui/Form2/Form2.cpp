@@ -84,9 +84,9 @@ FormWindow* Form2::load() {
     QWidget::setTabOrder(Tp4, cmdgo);
     QWidget::setTabOrder(cmdgo, cmdreset);
 
-    QObject::connect(Command1, &QPushButton::clicked, w, [this] { Command1_Click(); });
-    QObject::connect(cmdreset, &QPushButton::clicked, w, [this] { cmdreset_Click(); });
-    QObject::connect(cmdgo, &QPushButton::clicked, w, [this] { cmdgo_Click(); });
+    Command1->onClick([this] { Command1_Click(); });
+    cmdreset->onClick([this] { cmdreset_Click(); });
+    cmdgo->onClick([this] { cmdgo_Click(); });
 
     // The first control in the tab order takes the focus, and an option that takes the focus
     // is selected: the window always opens with "Two".

@@ -1,5 +1,7 @@
 #include "Button.h"
 
+#include "MessageBox.h"
+
 namespace kivo::ui {
 
 Button::Button(QWidget* parent, TwipsRect rect, const QString& caption, const QFont& font,
@@ -13,6 +15,12 @@ Button::Button(QWidget* parent, TwipsRect rect, const QString& caption, const QF
     setPalette(p);
     setBackColor(back);
     setTwips(rect);
+}
+
+void Button::onClick(std::function<void()> handler) {
+    QObject::connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] {
+        if (!messageBoxOpen()) handler();
+    });
 }
 
 void Button::applyBackColor() {

@@ -3,6 +3,7 @@
 // the focus.
 
 #include <QPushButton>
+#include <functional>
 
 #include "Control.h"
 
@@ -12,6 +13,9 @@ class Button : public QPushButton, public Control {
 public:
     Button(QWidget* parent, TwipsRect rect, const QString& caption, const QFont& font,
            std::uint32_t back, std::uint32_t fore);
+
+    // The click handler. It never runs while a message box is open.
+    void onClick(std::function<void()> handler);
 
 protected:
     void applyBackColor() override;

@@ -11,6 +11,17 @@ OptionButton::OptionButton(QWidget* parent, TwipsRect rect, const QString& capti
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(back);
     setTwips(rect);
+    // Tab enters a group of options at the selected one, also when a handler selected it:
+    // Qt leaves the tab stop on the option that last had the focus, which would then select
+    // itself again as the focus passes.
+    QObject::connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (!on || !parentWidget()) return;
+        for (auto* other : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+            const int policy = other == this ? (other->focusPolicy() | Qt::TabFocus)
+                                             : (other->focusPolicy() & ~Qt::TabFocus);
+            other->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+        }
+    });
 }
 
 void OptionButton::focusInEvent(QFocusEvent* e) {

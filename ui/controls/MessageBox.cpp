@@ -30,13 +30,24 @@ void realMessageBox(const QString& prompt, int style, const QString& title) {
     box.exec();
 }
 
+static int& openBoxes() {
+    static int n = 0;
+    return n;
+}
+
 void messageBox(const QString& prompt, int style, const QString& title) {
+    struct Open {
+        Open() { ++openBoxes(); }
+        ~Open() { --openBoxes(); }
+    } open;
     if (current()) {
         current()(prompt, style, title);
     } else {
         realMessageBox(prompt, style, title);
     }
 }
+
+bool messageBoxOpen() { return openBoxes() > 0; }
 
 MessageBoxFn setMessageBox(MessageBoxFn fn) {
     MessageBoxFn old = std::move(current());

@@ -12,6 +12,10 @@ using MessageBoxFn = std::function<void(const QString& prompt, int style, const 
 
 void messageBox(const QString& prompt, int style, const QString& title);
 
+// True from the moment a box opens until the handler that opened it goes on. Keys typed fast
+// may still be on their way to a window after the box has closed; no button acts on them.
+bool messageBoxOpen();
+
 // Replaces the real box (an empty function restores it); returns the one it replaced.
 MessageBoxFn setMessageBox(MessageBoxFn fn);
 

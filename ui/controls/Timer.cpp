@@ -21,10 +21,7 @@ void Timer::setEnabled(bool on) {
 
 void Timer::tick() {
     if (!enabled_) return;
-    if (handling_) {  // the state tells the next tick what to do; this one is not needed
-        ++dropped_;
-        return;
-    }
+    if (handling_) return;  // the state tells the next tick what to do; this one is not needed
     handling_ = true;
     handler_();
     handling_ = false;

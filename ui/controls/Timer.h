@@ -19,9 +19,6 @@ public:
     void setInterval(int ms) { timer_.setInterval(ms); }
     bool handling() const { return handling_; }
 
-    // How many ticks came while one was still being handled, and were dropped.
-    int dropped() const { return dropped_; }
-
 private:
     void tick();
 
@@ -29,7 +26,6 @@ private:
     std::function<void()> handler_;
     bool enabled_ = false;
     bool handling_ = false;
-    int dropped_ = 0;
 };
 
 }  // namespace kivo::ui

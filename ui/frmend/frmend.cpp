@@ -30,8 +30,8 @@ FormWindow* frmend::load() {
     Command3 = new Button(w, {5160, 2520, 2055, 615}, QStringLiteral("Restart"), font, kButtonBack,
                           0x80000012);
     QWidget::setTabOrder(Command3, Command1);
-    QObject::connect(Command1, &QPushButton::clicked, w, [this] { Command1_Click(); });
-    QObject::connect(Command3, &QPushButton::clicked, w, [this] { Command3_Click(); });
+    Command1->onClick([this] { Command1_Click(); });
+    Command3->onClick([this] { Command3_Click(); });
     Command3->setFocus(Qt::OtherFocusReason);  // first in the tab order: Space restarts
     return w;
 }

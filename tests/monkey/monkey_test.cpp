@@ -1,0 +1,272 @@
+// A room of excited children at one screen: thousands of random clicks, keys, double-clicks,
+// window closes and message boxes dismissed at random moments, with the real timers running.
+// After every event the program must be in a state its flow and its rules allow. It may end
+// only through "Exit", "Game is over..." or closing the last window; then a new one starts.
+// Reproducible by its seed: monkey_test [seed] [events].
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+#include "Form1Window.h"
+#include "Process.h"
+#include "Windows.h"
+
+namespace {
+
+using kivo::app::Windows;
+
+// Rolls from the monkey's own generator, so a seed replays the same games.
+class SeededDie : public kivo::DieSource {
+public:
+    explicit SeededDie(std::mt19937& rng) : rng_(rng) {}
+    void reseed() override {}
+    float next() override { return std::uniform_real_distribution<float>(0.0f, 0.999f)(rng_); }
+
+private:
+    std::mt19937& rng_;
+};
+
+class Monkey {
+public:
+    Monkey(unsigned seed, int events) : rng_(seed), die_(rng_), seed_(seed), target_(events) {}
+
+    int run() {
+        kivo::ui::setEnd([this] { processEnded(); });
+        fresh();
+        QTimer driver;
+        driver.setTimerType(Qt::PreciseTimer);
+        driver.setInterval(2);
+        // Each event is posted rather than sent from the tick, so that a message box opened by
+        // one event does not hold up the driver: the next events arrive while it is open.
+        QObject::connect(&driver, &QTimer::timeout, [this] {
+            if (!pending_) {
+                pending_ = true;
+                QMetaObject::invokeMethod(qApp, [this] { pending_ = false; step(); }, Qt::QueuedConnection);
+            }
+        });
+        driver.start();
+        QApplication::exec();
+        std::printf("monkey: seed %u, %d events, %d processes, %d games completed, %d exits, "
+                    "%d last-window closes, %d message boxes\n",
+                    seed_, done_, processes_, gamesOver_, exits_, lastCloses_, boxes_);
+        if (failures_ == 0) std::printf("1 passed, 0 failed\n");
+        return failures_ == 0 ? 0 : 1;
+    }
+
+private:
+    enum class Last { None, Close, Other };
+
+    void fresh() {
+        windows_.reset();
+        windows_ = std::make_unique<Windows>();
+        windows_->setDie(&die_);
+        windows_->start();
+        ended_ = false;
+        ++processes_;
+    }
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    void step() {
+        if (done_ >= target_ || failures_ > 0) {
+            // Quitting closes every window as the window manager would: stop the game first.
+            kivo::ui::setEnd({});
+            windows_.reset();
+            QApplication::quit();
+            return;
+        }
+        if (ended_) {  // the process has ended: the next one starts from the top
+            if (QApplication::activeModalWidget()) return;
+            fresh();
+            return;
+        }
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            if (box != lastBox_) ++boxes_;
+            lastBox_ = box;
+            dismissLater(box);
+            // The children keep clicking on the board behind the box; it must not react.
+        }
+        act();
+        ++done_;
+        check();
+        if (done_ % 1000 == 0) std::printf("monkey: %d events\n", done_), std::fflush(stdout);
+    }
+
+    // A box is answered after a while, as a player reads it.
+    void dismissLater(QWidget* box) {
+        if (!chance(20)) return;
+        auto* mb = qobject_cast<QMessageBox*>(box);
+        if (!mb || !mb->button(QMessageBox::Ok)) return;
+        QAbstractButton* ok = mb->button(QMessageBox::Ok);
+        if (chance(50)) {
+            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                              ok->mapTo(box, ok->rect().center()));
+        } else {
+            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+        }
+    }
+
+    QList<QWidget*> visibleWindows() const {
+        QList<QWidget*> out;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->windowHandle() && w->isEnabled()) {
+                out.push_back(w);
+            }
+        }
+        return out;
+    }
+
+    void act() {
+        last_ = Last::Other;
+        const QList<QWidget*> shown = visibleWindows();
+        if (shown.isEmpty()) return;
+        QWidget* w = shown[pick(static_cast<int>(shown.size()))];
+        lastWindow_ = w;
+        QWindow* win = w->windowHandle();
+        const int roll = pick(100);
+        if (roll < 45) {
+            clickSomeButton(w);
+        } else if (roll < 65) {
+            QTest::mouseClick(win, Qt::LeftButton, {}, QPoint(pick(w->width()), pick(w->height())));
+        } else if (roll < 72) {
+            const QPoint p(pick(w->width()), pick(w->height()));
+            QTest::mouseDClick(win, Qt::LeftButton, {}, p);
+        } else if (roll < 99 || chance(70)) {
+            mashKeys();
+        } else {
+            closeByWindowManager(w);
+        }
+    }
+
+    void clickSomeButton(QWidget* w) {
+        QList<QAbstractButton*> buttons;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
+        }
+        if (buttons.isEmpty()) return;
+        QAbstractButton* b = buttons[pick(static_cast<int>(buttons.size()))];
+        // "Cancel" and "Exit" only now and then, or no game would ever be finished.
+        const QString text = b->text();
+        if ((text == QLatin1String("Cancel") || text == QLatin1String("Exit")) && !chance(3)) return;
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, b->mapTo(w, b->rect().center()));
+    }
+
+    // Keys go to the active window; a key may close it, so each key looks again.
+    void mashKeys() {
+        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
+                                       Qt::Key_A,     Qt::Key_Z,      Qt::Key_Home,   Qt::Key_End,
+                                       Qt::Key_Left,  Qt::Key_Down,   Qt::Key_Backspace};
+        const int n = chance(20) ? 2 + pick(6) : 1;
+        for (int i = 0; i < n && !ended_; ++i) {
+            QWidget* active = QApplication::activeWindow();
+            if (!active || !active->windowHandle()) return;
+            lastWindow_ = active;
+            QTest::keyClick(active->windowHandle(), keys[pick(static_cast<int>(std::size(keys)))]);
+        }
+    }
+
+    // The window manager's close; a window blocked by a message box does not take it.
+    void closeByWindowManager(QWidget* w) {
+        if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != w) return;
+        if (qobject_cast<QMessageBox*>(w)) return;
+        last_ = Last::Close;
+        w->close();
+    }
+
+    void processEnded() {
+        // The real end stops everything at once; here the rest of a synthetic double-click
+        // may still arrive at the button that ended it.
+        if (ended_) return;
+        ended_ = true;
+        const bool onlyBackdrop = !windows_->flogo().loaded() && !windows_->Form2().loaded() &&
+                                  !windows_->Form1().loaded() && !windows_->frmend().loaded();
+        const kivo::ui::Form1Window* board = windows_->Form1().board();
+        if (board && const_cast<kivo::ui::Form1Window*>(board)->rules().ended()) {
+            ++gamesOver_;
+        } else if (windows_->frmend().loaded() && lastWindow_ == windows_->frmend().window()) {
+            ++exits_;
+        } else if (last_ == Last::Close && onlyBackdrop) {
+            ++lastCloses_;
+        } else {
+            fail("the process ended without Exit, game over or the last window closed");
+            std::printf("  loaded: flogo %d Form2 %d Form1 %d frmend %d\n", windows_->flogo().loaded(),
+                        windows_->Form2().loaded(), windows_->Form1().loaded(),
+                        windows_->frmend().loaded());
+        }
+    }
+
+    void check() {
+        if (ended_) return;
+        const bool logo = windows_->flogo().loaded();
+        const bool setup = windows_->Form2().loaded();
+        const bool boardUp = windows_->Form1().loaded();
+        const bool end = windows_->frmend().loaded();
+        if (!windows_->frmback().loaded()) fail("the backdrop is gone");
+        if (logo + setup + boardUp + end != 1) fail("not exactly one window besides the backdrop");
+        if (boardUp) checkBoard();
+    }
+
+    void checkBoard() {
+        kivo::ui::Form1Window* board = windows_->Form1().board();
+        const kivo::BoardState& s = windows_->Form1().state();
+        if (board->rules().ended()) return;
+        const bool boxOpen = QApplication::activeModalWidget() != nullptr;
+        if (board->tdie->enabled() && board->tmov->enabled()) {
+            fail("both timers run");
+            QWidget* box = QApplication::activeModalWidget();
+            std::printf("  dcount %d stp %d scr %d turn %d box '%s' move %d shuffle %d\n", s.dcount,
+                        s.stp, s.scr, s.turn,
+                        box ? qPrintable(box->windowTitle()) : "", board->cmdmove->isEnabled(),
+                        board->cmdshuffle->isEnabled());
+        }
+        if (s.lastplr < 0 || s.lastplr > 3) fail("lastplr out of range");
+        if (s.lastplr != s.plrmax - s.nwin) fail("a finisher is still in the rotation");
+        if (!boxOpen && (s.turn < 0 || s.turn > s.lastplr)) fail("turn out of range");
+        for (int p = 0; p <= s.lastplr; ++p) {
+            if (s.pos[p] < 1 || s.pos[p] > (boxOpen ? 101 : 100)) fail("a position is off the board");
+        }
+        if (s.prevroll < 0 || s.prevroll > 6) fail("a roll that no die shows");
+    }
+
+    void fail(const char* what) {
+        ++failures_;
+        std::printf("monkey: FAILED after %d events (seed %u): %s\n", done_, seed_, what);
+    }
+
+    std::mt19937 rng_;
+    SeededDie die_;
+    unsigned seed_;
+    int target_;
+    int done_ = 0;
+    int failures_ = 0;
+    int processes_ = 0, gamesOver_ = 0, exits_ = 0, lastCloses_ = 0, boxes_ = 0;
+    bool ended_ = false;
+    bool pending_ = false;
+    Last last_ = Last::None;
+    QWidget* lastWindow_ = nullptr;
+    QWidget* lastBox_ = nullptr;  // where the last event went; compared, never used
+    std::unique_ptr<Windows> windows_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const unsigned seed = argc > 1 ? static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10))
+                                   : std::random_device{}();
+    const int events = argc > 2 ? std::atoi(argv[2]) : 20000;
+    return Monkey(seed, events).run();
+}

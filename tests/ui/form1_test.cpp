@@ -1,0 +1,639 @@
+// The board window on screen: its layout square by square, the die faces, what it shows when
+// it opens, one turn on the real timers, and a message box that holds the whole board.
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "Form1.h"
+#include "Form1Window.h"
+#include "Shape.h"
+#include "UiSupport.h"
+
+using namespace kivo;
+using namespace kivo::uitest;
+
+namespace {
+
+// The board's snakes and ladders, and where their lines end away from the marker's square
+// (twips): snake i's tail end, ladder i's top end.
+constexpr int kHead[11] = {46, 52, 59, 65, 70, 74, 78, 85, 89, 93, 98};
+constexpr int kTail[11] = {17, 11, 15, 23, 2, 33, 9, 22, 51, 24, 13};
+constexpr int kFoot[11] = {7, 18, 21, 28, 36, 41, 50, 54, 58, 61, 66};
+constexpr int kTop[11] = {26, 39, 82, 55, 57, 77, 92, 88, 96, 99, 87};
+constexpr QPoint kSnakeTailEnd[11] = {{6600, 7440},  {11160, 7440}, {7800, 7440}, {5760, 6600},
+                                      {4920, 8280},  {9480, 5880},  {10440, 8400}, {4920, 6600},
+                                      {11160, 4200}, {6600, 6720},  {9600, 7560}};
+constexpr QPoint kLadderTopEnd[11] = {{8280, 7080},  {4920, 6240}, {4800, 1920}, {8280, 4560},
+                                      {6600, 4560},  {6120, 2760}, {10560, 1200}, {9600, 2040},
+                                      {6960, 1200},  {4560, 1200}, {8640, 1920}};
+
+// Square colours, 0x00BBGGRR, as the rows stand on screen from the top: base square, then
+// the colours of base + 0 .. base + 9.
+struct ColourRow {
+    int base;
+    unsigned colours[10];
+};
+constexpr ColourRow kColours[10] = {
+    {91, {0x88CD2C, 0xC0C000, 0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF}},
+    {81, {0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF, 0xB08B1C, 0xC0C000}},
+    {71, {0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0}},
+    {61, {0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF}},
+    {51, {0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE}},
+    {41, {0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974}},
+    {31, {0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0}},
+    {21, {0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC}},
+    {11, {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF}},
+    {1, {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF}},
+};
+
+unsigned colourOf(int n) {
+    for (const ColourRow& row : kColours) {
+        if (n >= row.base && n < row.base + 10) return row.colours[n - row.base];
+    }
+    return 0xFFFFFFFF;
+}
+
+// Square n by the board's rule: ten to a row, the rows snaking upward from square 1.
+QRect squareRect(int n) {
+    const int r = (n - 1) / 10;
+    const int c = (n - 1) % 10;
+    const int left = 3480 + 840 * (r % 2 == 0 ? c : 9 - c);
+    return pxRect(left, 8160 - 840 * r, 795, 750);
+}
+
+QString captionOf(int n) {
+    if (std::find(std::begin(kFoot), std::end(kFoot), n) != std::end(kFoot)) return "   ";
+    if (n == 65) return "";
+    if (std::find(std::begin(kHead), std::end(kHead), n) != std::end(kHead)) return "       ";
+    if (n == 64) return "64 ";
+    return QString::number(n);
+}
+
+// The strongest pixel within one pixel of p.
+QColor inkNear(const QImage& img, QPoint p) {
+    QColor best(0, 0, 0, 0);
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (!img.rect().contains(q)) continue;
+            const QColor c = img.pixelColor(q);
+            if (c.alpha() > best.alpha()) best = c;
+        }
+    }
+    return best;
+}
+
+bool isBlack(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    ui::Form1Window* open() {
+        if (!openAndWait(*form_)) return nullptr;
+        return form_->board();
+    }
+
+    std::unique_ptr<ui::Form1> form_;
+    SetupChoice choice_;
+    ScriptedDie die_;
+    Answerer answer_;
+    int frmendShown_ = 0;
+
+private slots:
+    void initTestCase() { setUpApplication(); }
+
+    void init() {
+        answer_.install();
+        answer_.reset();
+        choice_ = SetupChoice{};
+        die_ = ScriptedDie{};
+        frmendShown_ = 0;
+        form_ = std::make_unique<ui::Form1>([this] { return choice_; }, &die_);
+        form_->showFrmend = [this] { ++frmendShown_; };
+    }
+
+    void cleanup() {
+        form_.reset();
+        flushDeletes();
+    }
+
+    void theWindow() {
+        auto* b = open();
+        QVERIFY(b);
+        QCOMPARE(b->geometry(), b->screen()->geometry());  // opens maximized
+        QVERIFY(b->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(b->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(b->palette().color(QPalette::Window), bgrColor(0x00404080));
+        QVERIFY(!b->windowIcon().isNull());
+    }
+
+    void cornerSquares_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::newRow("1") << 1 << 3480 << 8160;
+        QTest::newRow("10") << 10 << 11040 << 8160;
+        QTest::newRow("11") << 11 << 11040 << 7320;
+        QTest::newRow("20") << 20 << 3480 << 7320;
+        QTest::newRow("91") << 91 << 11040 << 600;
+        QTest::newRow("100") << 100 << 3480 << 600;
+    }
+
+    void cornerSquares() {
+        QFETCH(int, square);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        auto* b = open();
+        QVERIFY(b);
+        QCOMPARE(b->Lpos[square - 1]->geometry(), pxRect(left, top, 795, 750));
+        if (square == 1) QCOMPARE(b->Lpos[0]->geometry(), QRect(232, 544, 53, 50));
+    }
+
+    void squares_data() {
+        QTest::addColumn<int>("square");
+        for (int n = 1; n <= 100; ++n) QTest::addRow("square %d", n) << n;
+    }
+
+    void squares() {
+        QFETCH(int, square);
+        auto* b = open();
+        QVERIFY(b);
+        ui::Label* sq = b->Lpos[square - 1];
+        QCOMPARE(sq->geometry(), squareRect(square));
+        QVERIFY(sq->isVisible());
+        QVERIFY(sq->autoFillBackground());  // opaque
+        QCOMPARE(sq->palette().color(QPalette::Window), bgrColor(colourOf(square)));
+        QCOMPARE(sq->text(), captionOf(square));
+        QCOMPARE(sq->alignment(), Qt::AlignCenter);
+        QCOMPARE(sq->frameShape(), QFrame::NoFrame);
+    }
+
+    void markers_data() {
+        QTest::addColumn<bool>("snake");
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 11; ++i) QTest::addRow("snake %d", i) << true << i;
+        for (int i = 0; i < 11; ++i) QTest::addRow("ladder %d", i) << false << i;
+    }
+
+    void markers() {
+        QFETCH(bool, snake);
+        QFETCH(int, index);
+        auto* b = open();
+        QVERIFY(b);
+        const QRect square = squareRect(snake ? kHead[index] : kFoot[index]);
+        const QRect marker = (snake ? b->imsnk : b->Imldr)[index]->geometry();
+        QCOMPARE(marker, QRect(square.x() + 8, square.y(), 33, 49));  // 120 twips in, 495 x 735
+        QVERIFY(square.contains(marker));
+        QVERIFY((snake ? b->imsnk : b->Imldr)[index]->isVisible());
+    }
+
+    // Each line runs from the marker's square to the far square, in its own colour, and is
+    // hidden until its snake or ladder acts.
+    void lines_data() { markers_data(); }
+
+    void lines() {
+        QFETCH(bool, snake);
+        QFETCH(int, index);
+        auto* b = open();
+        QVERIFY(b);
+        ui::Line* line = (snake ? b->snk : b->ldr)[index];
+        QVERIFY(line->isHidden());
+
+        // Snake: head square (left + 360, top + 600) to its tail; ladder: top to the foot
+        // square (left + 360, top + 120).
+        const int markerSquare = snake ? kHead[index] : kFoot[index];
+        const int farSquare = snake ? kTail[index] : kTop[index];
+        const QRect sq = squareRect(markerSquare);
+        const QPoint nearEnd(sq.x() + px(360), sq.y() + px(snake ? 600 : 120));
+        const QPoint farTwips = snake ? kSnakeTailEnd[index] : kLadderTopEnd[index];
+        const QPoint farEnd(px(farTwips.x()), px(farTwips.y()));
+        QVERIFY(sq.contains(nearEnd));
+        QVERIFY2(squareRect(farSquare).contains(farEnd), "the far end is in the far square");
+
+        const QImage img = paint(line);
+        const QPoint origin = line->geometry().topLeft();
+        for (const QPoint end : {nearEnd, farEnd}) {
+            const QColor ink = inkNear(img, end - origin);
+            QVERIFY2(ink.alpha() > 200, qPrintable(QStringLiteral("no ink at %1,%2")
+                                                       .arg(end.x()).arg(end.y())));
+            QVERIFY(ink.red() > 180 && ink.blue() < 80);
+            if (snake) {
+                QVERIFY(ink.green() < 80);  // red
+            } else {
+                QVERIFY(ink.green() > 180);  // yellow
+            }
+        }
+        // Not the other diagonal of the same box.
+        const QPoint cross1(nearEnd.x(), farEnd.y());
+        const QPoint cross2(farEnd.x(), nearEnd.y());
+        if (std::abs(nearEnd.x() - farEnd.x()) > 6 && std::abs(nearEnd.y() - farEnd.y()) > 6) {
+            QVERIFY(inkNear(img, cross1 - origin).alpha() < 40);
+            QVERIFY(inkNear(img, cross2 - origin).alpha() < 40);
+        }
+    }
+
+    void dieFaces_data() {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QList<QPoint>>("pips");  // twips inside the frame
+        QTest::newRow("1") << 1 << QList<QPoint>{{360, 480}};
+        QTest::newRow("2") << 2 << QList<QPoint>{{240, 360}, {480, 600}};
+        QTest::newRow("3") << 3 << QList<QPoint>{{480, 360}, {360, 480}, {240, 600}};
+        QTest::newRow("4 is a diamond") << 4 << QList<QPoint>{{360, 360}, {240, 480}, {480, 480}, {360, 600}};
+        QTest::newRow("5") << 5 << QList<QPoint>{{240, 360}, {480, 360}, {360, 480}, {240, 600}, {480, 600}};
+        QTest::newRow("6") << 6
+                           << QList<QPoint>{{240, 360}, {360, 360}, {480, 360}, {240, 600}, {360, 600}, {480, 600}};
+    }
+
+    void dieFaces() {
+        QFETCH(int, face);
+        QFETCH(QList<QPoint>, pips);
+        auto* b = open();
+        QVERIFY(b);
+        ui::Frame* frame = b->f[face];
+        QCOMPARE(frame->geometry(), pxRect(1440, 6960, 855, 975));
+        QVERIFY(frame->isHidden());
+
+        QList<QPoint> expected;
+        for (const QPoint& p : pips) expected << QPoint(px(p.x()), px(p.y()));
+        QList<QPoint> found;
+        int silver = 0;
+        for (auto* shape : childrenOfKind<ui::Shape>(frame, Qt::FindDirectChildrenOnly)) {
+            if (shape->geometry() == pxRect(120, 240, 615, 615)) {
+                ++silver;
+            } else {
+                QCOMPARE(shape->size(), QSize(9, 9));  // 135 x 135
+                found << shape->pos();
+            }
+        }
+        QCOMPARE(silver, 1);
+        auto byPlace = [](const QPoint& a, const QPoint& c) {
+            return std::pair(a.y(), a.x()) < std::pair(c.y(), c.x());
+        };
+        std::sort(found.begin(), found.end(), byPlace);
+        std::sort(expected.begin(), expected.end(), byPlace);
+        QCOMPARE(found, expected);
+
+        // Drawn: a black round pip on every place of the face, silver on the others.
+        const QImage img = paint(frame);
+        for (int x : {240, 360, 480}) {
+            for (int y : {360, 480, 600}) {
+                const QPoint corner(px(x), px(y));
+                const QColor centre = img.pixelColor(corner + QPoint(4, 4));
+                if (expected.contains(corner)) {
+                    QVERIFY2(isBlack(centre), qPrintable(QStringLiteral("pip at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(!isBlack(img.pixelColor(corner)), "a pip is round");
+                } else {
+                    QCOMPARE(centre, bgrColor(0x00C0C0C0));
+                }
+            }
+        }
+    }
+
+    void initialState() {
+        auto* b = open();
+        QVERIFY(b);
+        QVERIFY(b->plr[0]->isVisible());
+        for (int i = 1; i < 4; ++i) QVERIFY(b->plr[i]->isHidden());
+        QCOMPARE(b->plr[0]->geometry(), pxRect(2760, 8280, 600, 585));
+        QCOMPARE(b->plr[3]->geometry(), pxRect(2760, 8280, 600, 600));
+        QCOMPARE(b->plr[0]->palette().color(QPalette::Window), bgrColor(0x00400000));
+        QVERIFY(b->Strn->isVisible());
+        QCOMPARE(b->Strn->geometry(), pxRect(2760, 8280, 615, 615));
+
+        QCOMPARE(b->cmdmove->text(), QStringLiteral("Move"));
+        QCOMPARE(b->cmdshuffle->text(), QStringLiteral("Shuffle"));
+        QCOMPARE(b->Cmdexit->text(), QStringLiteral("Cancel"));
+        QCOMPARE(b->cmdmove->geometry(), pxRect(120, 6840, 975, 615));
+        QCOMPARE(b->cmdshuffle->geometry(), pxRect(120, 7560, 975, 615));
+        QCOMPARE(b->Cmdexit->geometry(), pxRect(120, 8280, 975, 615));
+        QVERIFY(!b->cmdmove->isEnabled());
+        QVERIFY(b->cmdshuffle->isEnabled());
+        QVERIFY(b->Cmdexit->isEnabled());
+        QVERIFY(!b->tdie->enabled());
+        QVERIFY(!b->tmov->enabled());
+        QCOMPARE(b->tdie->interval(), 10);
+        QCOMPARE(b->tmov->interval(), 300);
+
+        QCOMPARE(b->lscr->text(), QStringLiteral("??"));
+        QCOMPARE(b->lscr->geometry(), pxRect(2400, 7200, 660, 660));
+        for (int k = 1; k <= 6; ++k) QVERIFY(b->f[k]->isHidden());
+        for (int i = 0; i < 11; ++i) QVERIFY(b->snk[i]->isHidden() && b->ldr[i]->isHidden());
+
+        QVERIFY(b->Lplc[0]->isVisible());
+        QVERIFY(b->Lplc[1]->isHidden() && b->Lplc[2]->isHidden());
+        const QStringList places{"1 :", "2 :", "3 :"};
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(b->Lplc[k]->text(), places[k]);
+            QVERIFY(b->Pwnr[k]->isHidden());
+            QVERIFY(b->lwnr[k]->isHidden());
+        }
+        QCOMPARE(b->Label1->text(), QStringLiteral("Winners:"));
+        QCOMPARE(b->Lstart->text(), QStringLiteral("Start ->"));
+        QCOMPARE(answer_.shown.size(), std::size_t{0});
+    }
+
+    // What the set-up window chose decides the rows of the player list and the places.
+    void setupRows_data() {
+        QTest::addColumn<int>("players");
+        QTest::newRow("Two") << 2;
+        QTest::newRow("Three") << 3;
+        QTest::newRow("Four") << 4;
+    }
+
+    void setupRows() {
+        QFETCH(int, players);
+        choice_.op2 = players == 2;
+        choice_.op3 = players == 3;
+        choice_.op4 = players == 4;
+        choice_.names = {"Ann", "Bob", "Cy", "Di"};
+        auto* b = open();
+        QVERIFY(b);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(b->pictrn[i]->isVisible(), i < players);
+            QCOMPARE(b->Lp[i]->isVisible(), i < players);
+            QCOMPARE(b->Lp[i]->text(), QString::fromStdString(choice_.names[i]));  // hidden too
+            QCOMPARE(b->pictrn[i]->geometry(), pxRect(840, 960 + 600 * i, 480, 480));
+            QCOMPARE(b->Lp[i]->y(), px(1080 + 600 * i));
+        }
+        for (int k = 0; k < 3; ++k) QCOMPARE(b->Lplc[k]->isVisible(), k < players - 1);
+        QCOMPARE(b->Picptr->y(), b->pictrn[0]->y());  // the pointer at the first player
+        QCOMPARE(int{form_->state().lastplr}, players - 1);
+        QCOMPARE(int{form_->state().plrmax}, players - 1);
+        for (int i = 0; i < 4; ++i) QCOMPARE(int{form_->state().pos[i]}, 1);
+    }
+
+    // Squares at the bottom, markers over them, lines over the markers; picture boxes (the
+    // tokens among them), die frames and buttons over every drawn item, the turn marker too.
+    void stacking() {
+        auto* b = open();
+        QVERIFY(b);
+        auto in = [](const auto& controls, QWidget* w) {
+            return std::find(controls.begin(), controls.end(), w) != controls.end();
+        };
+        int boardLevel = 0;
+        bool aboveSeen = false;
+        for (QObject* o : b->children()) {  // bottom first
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w) continue;
+            if (dynamic_cast<ui::PictureBox*>(w) || dynamic_cast<ui::Frame*>(w) || dynamic_cast<ui::Button*>(w)) {
+                aboveSeen = true;
+                continue;
+            }
+            QVERIFY2(!aboveSeen, "a drawn item over a picture box, frame or button");
+            const int level = in(b->Lpos, w) ? 1 : (in(b->imsnk, w) || in(b->Imldr, w)) ? 2
+                                                 : (in(b->snk, w) || in(b->ldr, w))     ? 3 : 0;
+            QVERIFY2(level == 0 || level >= boardLevel, "squares, markers, lines, bottom to top");
+            boardLevel = std::max(boardLevel, level);
+        }
+        QCOMPARE(boardLevel, 3);
+        QVERIFY(aboveSeen);
+        // At the start pad a click finds the token, not the marker under it.
+        QCOMPARE(b->childAt(b->plr[0]->geometry().center()), b->plr[0]);
+    }
+
+    // Tab goes "Shuffle", "Move", "Cancel", skipping "Move" while it is disabled.
+    void tabOrder() {
+        auto* b = open();
+        QVERIFY(b);
+        QVERIFY(QTest::qWaitForWindowActive(b));
+        b->cmdshuffle->setFocus();
+        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), b->Cmdexit);
+        b->cmdmove->setEnabled(true);
+        b->cmdshuffle->setFocus();
+        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), b->cmdmove);
+        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), b->Cmdexit);
+        QTest::keyClick(b->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), b->cmdmove);
+        QVERIFY(answer_.shown.empty());
+        QVERIFY(form_->loaded());
+    }
+
+    // Names are shown as typed, never read as markup.
+    void namesAreShownLiterally() {
+        choice_.names = {"<b>Bob</b>", "<img src=/etc/passwd>", "a &amp; b", "<i>"};
+        auto* b = open();
+        QVERIFY(b);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(b->Lp[i]->textFormat(), Qt::PlainText);
+            QCOMPARE(b->Lp[i]->text(), QString::fromStdString(choice_.names[i]));
+        }
+        for (int k = 0; k < 3; ++k) QCOMPARE(b->lwnr[k]->textFormat(), Qt::PlainText);
+    }
+
+    // Shuffle, ten animation ticks and the roll, then a walk of three squares, the landing
+    // and the turn passed: all on the window's own timers.
+    void oneTurnOnRealTimers() {
+        die_.push({3});
+        auto* b = open();
+        QVERIFY(b);
+        QElapsedTimer clock;
+        clock.start();
+
+        struct FaceShown {
+            int face;
+            qint64 ms;
+            QString caption;
+        };
+        std::vector<FaceShown> faces;
+        Spy faceSpy([&](QObject* o, QEvent* e) {
+            if (e->type() != QEvent::Show) return;
+            for (int k = 1; k <= 6; ++k) {
+                if (o == b->f[k]) faces.push_back({k, clock.elapsed(), b->lscr->text()});
+            }
+        });
+        for (int k = 1; k <= 6; ++k) b->f[k]->installEventFilter(&faceSpy);
+
+        const qint64 shuffled = clock.elapsed();
+        QTest::mouseClick(b->cmdshuffle, Qt::LeftButton);
+        QVERIFY(!b->cmdshuffle->isEnabled());
+        QVERIFY(b->tdie->enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!b->tdie->enabled(), 5000);
+
+        // Ten animation ticks show f1..f6, f1..f4 with captions one ahead; the closing tick
+        // shows the roll.
+        const QList<int> wantFaces{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 3};
+        const QStringList wantCaptions{" 2", " 3", " 4", " 5", " 6", " 1", " 2", " 3", " 4", " 5", " 3"};
+        QList<int> gotFaces;
+        QStringList gotCaptions;
+        for (const FaceShown& s : faces) {
+            gotFaces << s.face;
+            gotCaptions << s.caption;
+        }
+        QCOMPARE(gotFaces, wantFaces);
+        QCOMPARE(gotCaptions, wantCaptions);
+        for (std::size_t i = 1; i < faces.size(); ++i) {
+            QVERIFY2(faces[i].ms - faces[i - 1].ms < 250, "a die tick every 10 ms");
+        }
+        QVERIFY2(faces.back().ms - shuffled >= 100, "eleven ticks of 10 ms");
+        QVERIFY2(faces.back().ms - shuffled < 1000, "a throw is over in well under a second");
+
+        QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));
+        for (int k = 1; k <= 6; ++k) QCOMPARE(b->f[k]->isVisible(), k == 3);
+        QVERIFY(b->cmdmove->isEnabled());
+        QCOMPARE(b->focusWidget(), b->cmdmove);
+        QVERIFY(!b->cmdshuffle->isEnabled());
+        QCOMPARE(int{form_->state().scr}, 3);
+        QCOMPARE(int{form_->state().prevroll}, 3);
+        QCOMPARE(die_.left(), std::size_t{0});
+
+        std::vector<std::pair<int, qint64>> steps;  // the square the token reached, and when
+        qint64 pointerMoved = -1;
+        Spy walkSpy([&](QObject* o, QEvent* e) {
+            if (e->type() != QEvent::Move) return;
+            if (o == b->Picptr && pointerMoved < 0) pointerMoved = clock.elapsed();
+            if (o != b->plr[0]) return;
+            const QPoint c = b->plr[0]->geometry().center();
+            for (int n = 1; n <= 100; ++n) {
+                if (squareRect(n).contains(c) && (steps.empty() || steps.back().first != n)) {
+                    steps.push_back({n, clock.elapsed()});
+                }
+            }
+        });
+        b->plr[0]->installEventFilter(&walkSpy);
+        b->Picptr->installEventFilter(&walkSpy);
+
+        const qint64 moved = clock.elapsed();
+        QTest::mouseClick(b->cmdmove, Qt::LeftButton);
+        QVERIFY(!b->cmdmove->isEnabled());
+        QVERIFY(b->tmov->enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(b->cmdshuffle->isEnabled(), 8000);
+
+        QCOMPARE(steps.size(), std::size_t{3});
+        qint64 last = moved;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(steps[i].first, i + 1);
+            const qint64 gap = steps[i].second - last;
+            QVERIFY2(gap >= 200 && gap <= 800, qPrintable(QStringLiteral("step gap %1 ms").arg(gap)));
+            last = steps[i].second;
+        }
+        const qint64 landing = pointerMoved - last;
+        QVERIFY2(landing >= 200 && landing <= 800, qPrintable(QStringLiteral("landing after %1 ms").arg(landing)));
+
+        // On square 3, centred, in its colour; the turn is the second player's.
+        const QPoint off = b->plr[0]->geometry().center() - squareRect(3).center();
+        QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, "token centred on its square");
+        QCOMPARE(b->plr[0]->palette().color(QPalette::Window), bgrColor(colourOf(3)));
+        QCOMPARE(int{form_->state().pos[0]}, 4);
+        QCOMPARE(int{form_->state().turn}, 1);
+        QCOMPARE(int{form_->state().scr}, 0);
+        QCOMPARE(b->Picptr->y(), b->pictrn[1]->y());
+        QCOMPARE(b->Strn->pos(), b->plr[1]->pos());
+        QVERIFY(b->Strn->isVisible());
+        QVERIFY(b->plr[1]->isVisible());
+        QVERIFY(!b->tmov->enabled());
+        QVERIFY(!b->cmdmove->isEnabled());
+        QCOMPARE(b->focusWidget(), b->cmdshuffle);
+        QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));  // the roll stays shown
+        QVERIFY(b->f[3]->isVisible());
+        QVERIFY(answer_.shown.empty());
+    }
+
+    // With the real message box: while it is open, clicks on the board reach nothing, the
+    // walk's tick stays unfinished until it is dismissed, and the game goes on from where it stood.
+    void messageBoxHoldsTheBoard() {
+        ui::setMessageBox({});
+        die_.push({6, 1});  // a six, then one: seven squares, onto the ladder at 7
+        auto* b = open();
+        QVERIFY(b);
+        QPointer<ui::Form1Window> board(b);
+
+        struct Seen {
+            QString title, text;
+            QMessageBox::Icon icon;
+            qsizetype buttons;
+            bool boardLoaded;
+            bool moveEnabled;
+            bool ladderShown;
+            bool tickRunning;
+            bool modal;
+        };
+        std::vector<Seen> seen;
+        bool afterLucky = false;  // "Move" waits for the extra throw
+        bool busy = false;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (busy) return;
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const bool modal = box != nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets()) {  // a box that is not modal too
+                if (!box && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+            }
+            if (!box) return;
+            busy = true;
+            if (board && form_->loaded()) clickThroughWindow(board->Cmdexit);
+            if (board && form_->loaded()) clickThroughWindow(board->cmdshuffle);
+            QTest::qWait(seen.empty() ? 100 : 700);  // the walk's ticks keep falling due
+            const bool loaded = board && form_->loaded();
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size(), loaded,
+                            loaded && board->cmdmove->isEnabled(), loaded && board->ldr[0]->isVisible(),
+                            loaded && board->tmov->handling(), modal});
+            box->button(QMessageBox::Ok)->click();
+            busy = false;
+        });
+        poll.start();
+        // The extra throw's first animation tick, after the box: "Move" is off meanwhile.
+        bool afterLuckySeen = false;
+        Spy extraThrow([&](QObject*, QEvent* e) {
+            if (e->type() != QEvent::Show || seen.size() != 1 || afterLuckySeen) return;
+            afterLuckySeen = true;
+            afterLucky = !b->cmdmove->isEnabled() && b->tdie->enabled();
+        });
+        b->f[1]->installEventFilter(&extraThrow);
+
+        clickThroughWindow(b->cmdshuffle);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.empty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(board && b->cmdmove->isEnabled() && !b->tdie->enabled(), 5000);
+        QVERIFY(afterLuckySeen);
+        QVERIFY(afterLucky);
+        QCOMPARE(b->lscr->text(), QStringLiteral(" 7"));
+        clickThroughWindow(b->cmdmove);
+        QVERIFY(b->tmov->enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(seen.size() == 2 && board && b->cmdshuffle->isEnabled(), 10000);
+        poll.stop();
+
+        QCOMPARE(seen[0].title, QStringLiteral("LUCKY HAND"));
+        QCOMPARE(seen[0].text, QStringLiteral("You won one more chance..."));
+        QCOMPARE(seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(seen[0].buttons, qsizetype{1});
+        QVERIFY(seen[0].modal && seen[1].modal);
+        QVERIFY2(seen[0].boardLoaded, "Cancel was pressed through the box");
+        QVERIFY(seen[0].moveEnabled);
+        QCOMPARE(seen[1].title, QStringLiteral("MOVE UP"));
+        QCOMPARE(seen[1].text, QStringLiteral("wow! it's luck "));
+        QCOMPARE(seen[1].icon, QMessageBox::Information);
+        QVERIFY2(seen[1].boardLoaded, "Cancel was pressed through the box");
+        QVERIFY2(seen[1].ladderShown, "the ladder's line shows while its message is open");
+        QVERIFY(seen[1].tickRunning);
+        QCOMPARE(frmendShown_, 0);
+
+        // Seven squares and the ladder: square 26, once. A tick handled again under the box
+        // would have passed the turn twice, back to the first player.
+        QCOMPARE(int{form_->state().pos[0]}, 27);
+        QCOMPARE(int{form_->state().turn}, 1);
+        QVERIFY(b->ldr[0]->isHidden());
+        QVERIFY(!b->tmov->enabled());
+        QTest::qWait(700);
+        QCOMPARE(int{form_->state().pos[0]}, 27);
+        QCOMPARE(int{form_->state().turn}, 1);
+        QCOMPARE(b->Picptr->y(), b->pictrn[1]->y());
+
+        // With no box open the same click through the window does reach "Cancel".
+        clickThroughWindow(b->Cmdexit);
+        QVERIFY(!form_->loaded());
+        QCOMPARE(frmendShown_, 1);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,408 @@
+// The windows together: the splash over the backdrop and every way out of it, the end window,
+// closing windows from the window manager, and whole runs of the program from the splash to
+// the end of a game.
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+#include "Form1Window.h"
+#include "Frame.h"
+#include "PictureBox.h"
+#include "UiSupport.h"
+#include "Windows.h"
+
+using namespace kivo;
+using namespace kivo::uitest;
+
+namespace {
+
+// The loaded windows, front ones first, as "Form2 frmback".
+QString loadedWindows(app::Windows& w) {
+    QStringList out;
+    if (w.flogo().loaded()) out << "flogo";
+    if (w.Form2().loaded()) out << "Form2";
+    if (w.Form1().loaded()) out << "Form1";
+    if (w.frmend().loaded()) out << "frmend";
+    if (w.frmback().loaded()) out << "frmback";
+    return out.join(' ');
+}
+
+bool centredOnScreen(QWidget* w) {
+    const QPoint off = w->geometry().center() - w->screen()->geometry().center();
+    return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
+}
+
+// Counts the top-level windows that are shown, in order.
+class ShownWindows {
+public:
+    ShownWindows()
+        : spy_([this](QObject* o, QEvent* e) {
+              if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
+                  shown.push_back(static_cast<QWidget*>(o));
+              }
+          }) {
+        qApp->installEventFilter(&spy_);
+    }
+    ~ShownWindows() { qApp->removeEventFilter(&spy_); }
+    int count(QWidget* w) const { return static_cast<int>(std::count(shown.begin(), shown.end(), w)); }
+
+    std::vector<QWidget*> shown;
+
+private:
+    Spy spy_;
+};
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    Answerer answer_;
+
+    // One throw and one walk of the player to move, on the board's timers.
+    bool playTurn(ui::Form1Window* b, ScriptedDie& die, const std::vector<int>& rolls) {
+        die.push(rolls);
+        if (!QTest::qWaitFor([&] { return b->cmdshuffle->isEnabled(); }, 5000)) return false;
+        QTest::mouseClick(b->cmdshuffle, Qt::LeftButton);
+        if (!QTest::qWaitFor([&] { return b->cmdmove->isEnabled() && !b->tdie->enabled(); }, 5000)) {
+            return false;
+        }
+        QTest::mouseClick(b->cmdmove, Qt::LeftButton);
+        return QTest::qWaitFor([&] { return b->cmdshuffle->isEnabled() || answer_.ends > 0; }, 15000);
+    }
+
+private slots:
+    void initTestCase() {
+        setUpApplication();
+        answer_.install();
+    }
+
+    void init() { answer_.reset(); }
+
+    void cleanup() { flushDeletes(); }
+
+    void splashComesUpOverTheBackdrop() {
+        app::Windows win;
+        ShownWindows shown;
+        win.start();
+        QCOMPARE(loadedWindows(win), QStringLiteral("flogo frmback"));
+        QWidget* splash = win.flogo().window();
+        QWidget* backdrop = win.frmback().window();
+        QCOMPARE(shown.shown, (std::vector<QWidget*>{backdrop, splash}));
+
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QCOMPARE(splash->size(), pxRect(0, 0, 5265, 3270).size());
+        QVERIFY(centredOnScreen(splash));
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash->palette().color(QPalette::Window), bgrColor(0x00C0E0FF));
+
+        QVERIFY(backdrop->isVisible());
+        QVERIFY(!backdrop->isEnabled());
+        QCOMPARE(backdrop->geometry(), backdrop->screen()->geometry());
+        QVERIFY(backdrop->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(backdrop->palette().color(QPalette::Window), bgrColor(0x00404080));
+        QVERIFY(backdrop->findChildren<QWidget*>().isEmpty());
+
+        QTest::qWait(300);  // it waits for the players, however long
+        QCOMPARE(loadedWindows(win), QStringLiteral("flogo frmback"));
+    }
+
+    // Every click on the splash and every key leave it for the set-up window.
+    void splashWaysOut_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("key");  // 0: a click on the target
+        QTest::newRow("window margin") << "margin" << 0;
+        QTest::newRow("frame") << "frame" << 0;
+        QTest::newRow("notice line") << "label 0" << 0;
+        QTest::newRow("e-kivo") << "label 1" << 0;
+        QTest::newRow("Version 1.0") << "label 2" << 0;
+        QTest::newRow("credit line") << "label 3" << 0;
+        QTest::newRow("picture") << "picture" << 0;
+        QTest::newRow("key a") << "" << int{Qt::Key_A};
+        QTest::newRow("key Return") << "" << int{Qt::Key_Return};
+        QTest::newRow("key Escape") << "" << int{Qt::Key_Escape};
+    }
+
+    void splashWaysOut() {
+        QFETCH(QString, target);
+        QFETCH(int, key);
+        app::Windows win;
+        win.start();
+        QWidget* splash = win.flogo().window();
+        QVERIFY(QTest::qWaitForWindowActive(splash));
+        ShownWindows shown;
+
+        if (key) {
+            QTest::keyClick(splash->windowHandle(), static_cast<Qt::Key>(key));
+        } else {
+            const auto frames = childrenOfKind<ui::Frame>(splash);
+            QCOMPARE(frames.size(), std::size_t{1});
+            ui::Frame* frame = frames.front();
+            const auto pictures = childrenOfKind<ui::Image>(frame);
+            QCOMPARE(pictures.size(), std::size_t{1});
+            QList<QLabel*> labels = frame->findChildren<QLabel*>();
+            QCOMPARE(labels.size(), qsizetype{4});
+            std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* c) { return a->y() < c->y(); });
+            QCOMPARE(labels[1]->text(), QStringLiteral("e-kivo"));
+            QCOMPARE(labels[2]->text(), QStringLiteral("Version 1.0"));
+
+            QWidget* aimed = nullptr;
+            QPoint at;
+            if (target == QLatin1String("margin")) {
+                at = QPoint(3, 3);
+            } else if (target == QLatin1String("frame")) {
+                aimed = frame;
+                at = frame->mapTo(splash, QPoint(px(4500), px(1000)));  // clear of labels and picture
+            } else if (target == QLatin1String("picture")) {
+                aimed = pictures.front();
+            } else {
+                aimed = labels[target.back().digitValue()];
+            }
+            if (aimed && at.isNull()) at = aimed->mapTo(splash, aimed->rect().center());
+            QCOMPARE(splash->childAt(at), aimed);  // the click lands where it is meant to
+            clickThroughWindow(splash, at);
+        }
+
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+        QVERIFY(win.Form2().window()->isVisible());
+        QCOMPARE(shown.count(win.Form2().window()), 1);
+        QCOMPARE(answer_.ends, 0);
+    }
+
+    void splashDoubleClickOpensOneSetUp() {
+        app::Windows win;
+        win.start();
+        QWidget* splash = win.flogo().window();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        ShownWindows shown;
+        QTest::mouseDClick(splash->windowHandle(), Qt::LeftButton, Qt::NoModifier, splash->rect().center());
+        flushDeletes();
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+        QCOMPARE(shown.shown.size(), std::size_t{1});
+        QCOMPARE(shown.count(win.Form2().window()), 1);
+        QVERIFY(win.Form2().Op2->isChecked());
+        QVERIFY(win.Form2().Frame2->isHidden());
+    }
+
+    // Closed from the window manager, the splash opens nothing; with only the backdrop left
+    // the program ends.
+    void splashClosedByTheWindowManager() {
+        app::Windows win;
+        win.start();
+        QVERIFY(QTest::qWaitForWindowExposed(win.flogo().window()));
+        win.flogo().window()->close();
+        QCOMPARE(loadedWindows(win), QStringLiteral("frmback"));
+        QCOMPARE(answer_.ends, 1);
+    }
+
+    void setUpClosedByTheWindowManager() {
+        app::Windows win;
+        win.start();
+        QVERIFY(QTest::qWaitForWindowActive(win.flogo().window()));
+        QTest::keyClick(win.flogo().window()->windowHandle(), Qt::Key_Space);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+        QCOMPARE(answer_.ends, 0);
+        win.Form2().window()->close();
+        QCOMPARE(loadedWindows(win), QStringLiteral("frmback"));
+        QCOMPARE(answer_.ends, 1);
+    }
+
+    void endWindow() {
+        app::Windows win;
+        win.frmend().Show();
+        QWidget* end = win.frmend().window();
+        QVERIFY(QTest::qWaitForWindowActive(end));
+        QCOMPARE(end->size(), pxRect(0, 0, 10170, 3915).size());
+        QVERIFY(centredOnScreen(end));
+        QCOMPARE(win.frmend().Command1->text(), QStringLiteral("Exit"));
+        QCOMPARE(win.frmend().Command3->text(), QStringLiteral("Restart"));
+        QCOMPARE(win.frmend().Command1->geometry(), pxRect(2520, 2520, 2055, 615));
+        QCOMPARE(win.frmend().Command3->geometry(), pxRect(5160, 2520, 2055, 615));
+
+        // "Restart" holds the focus: Space restarts.
+        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QTest::keyClick(end->windowHandle(), Qt::Key_Space);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2"));
+        QCOMPARE(answer_.ends, 0);
+
+        // Opened again, afresh, "Restart" first and "Exit" next in the tab order; "Exit" ends
+        // the program with the window still up.
+        win.frmend().Show();
+        end = win.frmend().window();
+        QVERIFY(QTest::qWaitForWindowActive(end));
+        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QTest::keyClick(end->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().Command1);
+        QTest::keyClick(end->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QCOMPARE(answer_.ends, 0);
+        QTest::mouseClick(win.frmend().Command1, Qt::LeftButton);
+        QCOMPARE(answer_.ends, 1);
+    }
+
+    // From the splash through three games: two players cancelled after a turn each, three
+    // players cancelled in the middle of a walk, and four players to the end of the game.
+    void wholeFlow() {
+        app::Windows win;
+        ScriptedDie die;
+        win.setDie(&die);
+        win.start();
+        QCOMPARE(loadedWindows(win), QStringLiteral("flogo frmback"));
+        QWidget* backdrop = win.frmback().window();
+        QVERIFY(QTest::qWaitForWindowActive(win.flogo().window()));
+        QTest::keyClick(win.flogo().window()->windowHandle(), Qt::Key_Return);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+
+        QStringList whileBoardLoads;
+        auto showBoard = win.Form2().showForm1;
+        win.Form2().showForm1 = [&] {
+            showBoard();
+            whileBoardLoads << loadedWindows(win);
+        };
+        QStringList ladderLines;
+        answer_.onOpen = [&](const Shown& s) {
+            if (s.title != QLatin1String("MOVE UP") || !win.Form1().loaded()) return;
+            ui::Form1Window* b = win.Form1().board();
+            for (int i = 0; i < 11; ++i) {
+                if (b->ldr[i]->isVisible()) ladderLines << QString::number(i);
+            }
+        };
+
+        // Two players on the real timers: a six and a one up the ladder at 7, then a five.
+        QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
+        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QCOMPARE(whileBoardLoads, QStringList{"Form2 Form1 frmback"});
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
+        ui::Form1Window* b = win.Form1().board();
+        QVERIFY(QTest::qWaitForWindowExposed(b));
+        QCOMPARE(b->Lp[1]->text(), QStringLiteral("Player 2"));
+        QVERIFY(b->pictrn[2]->isHidden());
+        QVERIFY(playTurn(b, die, {6, 1}));
+        QVERIFY(playTurn(b, die, {5}));
+        QCOMPARE(answer_.prompts(), (QStringList{"You won one more chance...", "wow! it's luck "}));
+        QCOMPARE(ladderLines, QStringList{"0"});
+        QCOMPARE(int{win.Form1().state().pos[0]}, 27);
+        QCOMPARE(int{win.Form1().state().pos[1]}, 6);
+        QCOMPARE(int{win.Form1().state().turn}, 0);
+
+        QTest::mouseClick(b->Cmdexit, Qt::LeftButton);
+        flushDeletes();
+        QCOMPARE(loadedWindows(win), QStringLiteral("frmend frmback"));
+        QCOMPARE(int{win.Form1().state().prevroll}, 5);  // the record outlives the window
+
+        // "Restart": a set-up window as at first, whatever was chosen before.
+        QVERIFY(QTest::qWaitForWindowActive(win.frmend().window()));
+        QTest::keyClick(win.frmend().window()->windowHandle(), Qt::Key_Space);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+        QVERIFY(win.Form2().Op2->isChecked());
+        QVERIFY(win.Form2().Frame2->isHidden());
+        for (auto* t : {win.Form2().Tp1, win.Form2().Tp2, win.Form2().Tp3, win.Form2().Tp4}) {
+            QVERIFY(!t->isEnabled());
+        }
+        QCOMPARE(win.Form2().Tp4->text(), QStringLiteral("Player 4"));
+        QCOMPARE(int{win.Form1().state().prevroll}, 5);
+
+        // Three players: the first roll may not repeat the last roll of the game before.
+        QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
+        QTest::mouseClick(win.Form2().Op3, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QCOMPARE(whileBoardLoads.size(), qsizetype{2});
+        QCOMPARE(whileBoardLoads.back(), QStringLiteral("Form2 Form1 frmback"));
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
+        b = win.Form1().board();
+        QVERIFY(b->pictrn[2]->isVisible() && b->pictrn[3]->isHidden());
+        QCOMPARE(b->lscr->text(), QStringLiteral("??"));
+        QCOMPARE(int{win.Form1().state().pos[0]}, 1);
+        const int drawsBefore = die.draws;
+        die.push({5, 3});
+        QTest::mouseClick(b->cmdshuffle, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(b->cmdmove->isEnabled() && !b->tdie->enabled(), 5000);
+        QCOMPARE(die.draws - drawsBefore, 2);
+        QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));
+        QCOMPARE(int{win.Form1().state().prevroll}, 3);
+
+        // "Cancel" in the middle of the walk: it stops with the window, and says nothing.
+        QTest::mouseClick(b->cmdmove, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(win.Form1().state().pos[0] == 2, 3000);
+        const std::size_t messagesBefore = answer_.shown.size();
+        QTest::mouseClick(b->Cmdexit, Qt::LeftButton);
+        QCOMPARE(loadedWindows(win), QStringLiteral("frmend frmback"));
+        QTest::qWait(800);
+        QCOMPARE(int{win.Form1().state().pos[0]}, 2);
+        QCOMPARE(answer_.shown.size(), messagesBefore);
+        QCOMPARE(loadedWindows(win), QStringLiteral("frmend frmback"));
+
+        // Four named players, played to the end.
+        QTest::mouseClick(win.frmend().Command3, Qt::LeftButton);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
+        QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
+        QTest::mouseClick(win.Form2().Op4, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
+        QTRY_COMPARE(win.Form2().Tp1->selectedText(), QStringLiteral("Player 1"));
+        QTest::keyClicks(win.Form2().Tp1, "Ann");
+        const QStringList others{"Bob", "Cy", "Di"};
+        ui::TextBox* boxes[] = {win.Form2().Tp2, win.Form2().Tp3, win.Form2().Tp4};
+        for (int i = 0; i < 3; ++i) {
+            boxes[i]->setFocus();
+            boxes[i]->selectAll();
+            QTest::keyClicks(boxes[i], others[i]);
+        }
+        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
+        b = win.Form1().board();
+        QCOMPARE(b->Lp[0]->text(), QStringLiteral("Ann"));
+        QCOMPARE(b->Lp[3]->text(), QStringLiteral("Di"));
+        QVERIFY(b->Lplc[2]->isVisible());
+
+        // The same timers, ticking faster, so the long game runs in a blink.
+        b->tdie->setInterval(1);
+        b->tmov->setInterval(5);
+        answer_.reset();
+        const std::vector<std::vector<int>> rounds[] = {
+            {{6, 1}, {6, 4}, {3}, {1}},  // Ann up the ladder at 7, Bob 10, Cy 3, Di 1
+            {{2}, {6, 5}, {4}, {2}},     // Ann 28 to 55, Bob 21 to 82, Cy 7 to 26, Di 3
+            {{3}, {6, 4}, {2}, {1}},     // Ann 58 to 96, Bob 92, Cy 28 to 55, Di 4
+            {{4}, {6, 2}, {3}, {1}},     // Ann and Bob finish, Cy 58 to 96, Di 5
+            {{4}},                       // Cy finishes: the game is over
+        };
+        for (const auto& round : rounds) {
+            for (const auto& turn : round) {
+                QCOMPARE(answer_.ends, 0);
+                QVERIFY(playTurn(b, die, turn));
+            }
+        }
+        const QString lucky = "You won one more chance...";
+        const QString ladder = "wow! it's luck ";
+        QCOMPARE(answer_.prompts(),
+                 (QStringList{lucky, ladder, lucky,                              // round 1
+                              ladder, lucky, ladder, ladder,                     // round 2
+                              ladder, lucky, ladder,                             // round 3
+                              "You are the first winner.", lucky, "You are the second winner.",
+                              ladder,                                            // round 4
+                              "You are the third winner.", "Game is over..."}));
+        QCOMPARE(answer_.shown.back().title, QStringLiteral("FINISH"));
+        QCOMPARE(answer_.shown.back().style, 64);
+        QCOMPARE(answer_.ends, 1);
+        QCOMPARE(b->lwnr[0]->text(), QStringLiteral("Ann"));
+        QCOMPARE(b->lwnr[1]->text(), QStringLiteral("Bob"));
+        QCOMPARE(b->lwnr[2]->text(), QStringLiteral("Cy"));
+        QCOMPARE(die.left(), std::size_t{0});
+        QCOMPARE(die.overruns, 0);
+
+        // No end window after a finished game; the backdrop was the same all along.
+        QTest::qWait(50);
+        QVERIFY(!win.frmend().loaded());
+        QCOMPARE(answer_.ends, 1);
+        QCOMPARE(win.frmback().window(), backdrop);
+        QVERIFY(backdrop->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
