@@ -58,6 +58,8 @@ Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
     buildPanel();
     buildDie();
     buildButtons();
+    for (int i = 0; i < 4; ++i) describe({Ctl::plr, i});
+    describe({Ctl::lscr});
     tdie = new Timer(this, L::kTdieInterval, [this] { rules_.tdie_Timer(); });
     tmov = new Timer(this, L::kTmovInterval, [this] { rules_.tmov_Timer(); });
 }
@@ -68,6 +70,7 @@ void Form1Window::buildBoard() {
         const L::Design d = L::design({Ctl::Lpos, n - 1});
         auto* sq = new Label(this, twips(d.rect), square, qs(d.caption));
         sq->setBackColor(d.back);
+        sq->setAccessibleName(qs(L::squareDescription(n)));
         Lpos[n - 1] = sq;
     }
     const Picture snakeSign(QStringLiteral(":/Form1/snake-sign.svg"));
@@ -160,6 +163,7 @@ void Form1Window::buildDie() {
         for (const L::Pip& p : L::pips(face)) {
             new Shape(f[face], {p.left, p.top, L::kPipSize, L::kPipSize}, pip);
         }
+        f[face]->setAccessibleName(QStringLiteral("Die: %1").arg(face));
         f[face]->hide();
     }
 }
@@ -237,6 +241,44 @@ std::string Form1Window::caption(ControlRef c) const {
 
 void Form1Window::setCaption(ControlRef c, const std::string& text) {
     label(c)->setCaption(qs(text));
+    describe(c);
+    if (c.kind == Ctl::Lp) describe({Ctl::plr, c.index});
+}
+
+void Form1Window::setLeft(ControlRef c, float twips) {
+    control(c).setLeft(twips);
+    describe(c);
+}
+
+void Form1Window::setTop(ControlRef c, float twips) {
+    control(c).setTop(twips);
+    describe(c);
+}
+
+// Tokens by their player's name and square, the roll display by the total, the winners by
+// place and name.
+void Form1Window::describe(ControlRef c) {
+    switch (c.kind) {
+        case Ctl::plr: {
+            const TwipsRect r = plr[c.index]->twips();
+            const int n = L::squareAt(r.left + r.width / 2, r.top + r.height / 2);
+            const QString where = n ? QStringLiteral("on square %1").arg(n) : QStringLiteral("at the start");
+            plr[c.index]->setAccessibleName(Lp[c.index]->caption() + QLatin1Char(' ') + where);
+            break;
+        }
+        case Ctl::lscr: {
+            const QString total = lscr->caption().trimmed();
+            lscr->setAccessibleName(total == QLatin1String("??") ? QStringLiteral("Roll: not thrown yet")
+                                                                 : QStringLiteral("Roll total: ") + total);
+            break;
+        }
+        case Ctl::lwnr:
+            lwnr[c.index]->setAccessibleName(
+                QStringLiteral("Place %1: %2").arg(c.index + 1).arg(lwnr[c.index]->caption()));
+            break;
+        default:
+            break;
+    }
 }
 
 void Form1Window::copyPicture(ControlRef to, ControlRef from) {

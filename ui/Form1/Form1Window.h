@@ -26,8 +26,8 @@ public:
     float top(ControlRef c) const override { return control(c).twips().top; }
     float width(ControlRef c) const override { return control(c).twips().width; }
     float height(ControlRef c) const override { return control(c).twips().height; }
-    void setLeft(ControlRef c, float twips) override { control(c).setLeft(twips); }
-    void setTop(ControlRef c, float twips) override { control(c).setTop(twips); }
+    void setLeft(ControlRef c, float twips) override;
+    void setTop(ControlRef c, float twips) override;
     std::uint32_t backColor(ControlRef c) const override { return control(c).backColor(); }
     void setBackColor(ControlRef c, std::uint32_t bgr) override { control(c).setBackColor(bgr); }
     std::uint32_t formBackColor() const override;
@@ -72,6 +72,7 @@ private:
     void buildPanel();
     void buildDie();
     void buildButtons();
+    void describe(ControlRef c);  // keeps what a screen reader says of a control current
 
     BoardRules rules_;
 };

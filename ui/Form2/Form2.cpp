@@ -45,6 +45,7 @@ FormWindow* Form2::load() {
     label(w, {1500, 240, 2175, 930}, QStringLiteral("e-kivo"), tempus(36, true, true), 0x00400000,
           true);
 
+    w->setAccessibleName(QStringLiteral("Players"));
     Frame1 = new Frame(w, {480, 1080, 1695, 2175}, kBack, QStringLiteral("No of Players :"), true,
                        tempus(9.75f, true));
     Op2 = new OptionButton(Frame1, {120, 360, 975, 375}, QStringLiteral("Two"), tempus(9.75f, false), kBack);
@@ -65,7 +66,11 @@ FormWindow* Form2::load() {
     Tp3 = new TextBox(Frame2, {240, 2040, 1335, 375}, QStringLiteral("Player 3"), 0, box, kBoxBack);
     label(Frame2, {120, 2520, 975, 255}, QStringLiteral("Player 4 :"), small, kText, false);
     Tp4 = new TextBox(Frame2, {240, 2880, 1335, 375}, QStringLiteral("Player 4"), 0, box, kBoxBack);
-    for (TextBox* t : {Tp1, Tp2, Tp3, Tp4}) t->setEnabled(false);
+    int player = 1;
+    for (TextBox* t : {Tp1, Tp2, Tp3, Tp4}) {
+        t->setEnabled(false);
+        t->setAccessibleName(QStringLiteral("Name of player %1").arg(player++));
+    }
 
     cmdgo = new Button(w, {720, 3360, 1215, 495}, QStringLiteral("GO"), tempus(12, true), kBack, kText);
     cmdgo->hide();

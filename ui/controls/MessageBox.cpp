@@ -25,6 +25,8 @@ QMessageBox::Icon iconFor(int style) {
 void realMessageBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(prompt);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();

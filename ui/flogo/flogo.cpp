@@ -57,7 +57,8 @@ FormWindow* flogo::load() {
     label(f1, {1035, 240, 3105, 300}, QStringLiteral("Press any key to play"), sans, 0x80000012);
     label(f1, {1860, 720, 2175, 930}, QStringLiteral("e-kivo"),
           layoutFont("Tempus Sans ITC", 36, true, true), 0x00000000);
-    new Image(f1, {120, 720, 1200, 1320}, Picture(QStringLiteral(":/Form1/window-icon.svg")));
+    auto* icon = new Image(f1, {120, 720, 1200, 1320}, Picture(QStringLiteral(":/Form1/window-icon.svg")));
+    icon->setAccessibleName(QStringLiteral("Kivo"));
     label(f1, {2190, 1800, 1395, 300}, QStringLiteral("Version 1.0"), sans, 0x80000012);
     label(f1, {345, 2400, 4125, 360}, QStringLiteral("by the Kivo team"),
           layoutFont("MS Sans Serif", 13.5f, true, true), 0x00400000);

@@ -19,7 +19,8 @@ FormWindow* frmend::load() {
     auto* w = new FormWindow(*this, 0x00FFFFFF);
     w->setWindowTitle(QStringLiteral("Form4"));
     w->resize(px(10170), px(3915));
-    new Image(w, {0, 0, 10170, 3915}, Picture(QStringLiteral(":/frmend/banner.svg")));
+    auto* banner = new Image(w, {0, 0, 10170, 3915}, Picture(QStringLiteral(":/frmend/banner.svg")));
+    banner->setAccessibleName(QStringLiteral("Kivo, snakes and ladders: thank you for playing"));
     ShapeStyle border;
     border.border = 0x006B3901;
     border.borderPx = 4;

@@ -65,6 +65,24 @@ std::string squareCaption(int n) {
     return std::to_string(n);
 }
 
+std::string squareDescription(int n) {
+    for (int i = 0; i < kSnakes; ++i) {
+        if (kSnakeHead[i] == n) return std::to_string(n) + ": snake down to " + std::to_string(kSnakeTail[i]);
+    }
+    for (int i = 0; i < kLadders; ++i) {
+        if (kLadderFoot[i] == n) return std::to_string(n) + ": ladder up to " + std::to_string(kLadderTop[i]);
+    }
+    return std::to_string(n);
+}
+
+int squareAt(float x, float y) {
+    for (int n = 1; n <= 100; ++n) {
+        const Rect r = squareRect(n);
+        if (x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height) return n;
+    }
+    return 0;
+}
+
 Rect snakeMarker(int i) {
     const Rect sq = squareRect(kSnakeHead[i]);
     return {sq.left + 120, sq.top, 495, 735};

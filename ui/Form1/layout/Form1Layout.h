@@ -64,6 +64,10 @@ inline constexpr std::uint32_t kFormFore = 0x00000000;
 Rect squareRect(int n);
 std::uint32_t squareColor(int n);
 std::string squareCaption(int n);
+// What a screen reader says of square n: "46: snake down to 17", "7: ladder up to 26", "12".
+std::string squareDescription(int n);
+// The square whose rectangle holds the point, or 0 off the board.
+int squareAt(float x, float y);
 inline constexpr LabelLook kSquareLook{kWindowText, 0, true, {"Matisse ITC", 20.25f, true, false},
                                        Align::Center, false, false};
 
