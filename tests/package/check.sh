@@ -23,10 +23,11 @@ check() {  # check NAME COMMAND...: one line per check
     fi
 }
 
-pie() { readelf -h "$exe" | grep -q 'DYN (Position-Independent Executable'; }
-relro() { readelf -lW "$exe" | grep -q GNU_RELRO && readelf -dW "$exe" | grep -q 'BIND_NOW'; }
-nx_stack() { readelf -lW "$exe" | grep GNU_STACK | grep -qv 'RWE'; }
-stack_protector() { readelf --dyn-syms -W "$exe" | grep -q '__stack_chk_fail'; }
+# Each reads the whole listing before searching it: grep -q stopping early would break the pipe.
+pie() { grep -q 'DYN (Position-Independent Executable' <<<"$(readelf -h "$exe")"; }
+relro() { grep -q GNU_RELRO <<<"$(readelf -lW "$exe")" && grep -q BIND_NOW <<<"$(readelf -dW "$exe")"; }
+nx_stack() { grep GNU_STACK <<<"$(readelf -lW "$exe")" | grep -qv RWE; }
+stack_protector() { grep -q __stack_chk_fail <<<"$(readelf --dyn-syms -W "$exe")"; }
 fortified() {  # every one of our objects was compiled with fortified library calls
     python3 - "$build/compile_commands.json" <<'PY'
 import json, sys
@@ -38,7 +39,7 @@ PY
 }
 package_fields() {
     [ "$(dpkg-deb -f "$deb" Package)" = kivo ] && [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] &&
-        dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6'
+        grep -q libqt6widgets6 <<<"$(dpkg-deb -f "$deb" Depends)"
 }
 package_contents() {
     local list
@@ -68,7 +69,7 @@ installs_and_starts() {
     DISPLAY=$display /usr/games/kivo &
     local game=$!
     for _ in $(seq 1 50); do
-        if DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -q '"Form3"'; then ok=0; break; fi
+        if grep -q '"Form3"' <<<"$(DISPLAY=$display xwininfo -root -tree 2>/dev/null)"; then ok=0; break; fi
         sleep 0.1
     done
     kill -0 "$game" 2>/dev/null || ok=1
