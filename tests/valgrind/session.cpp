@@ -1,0 +1,73 @@
+// A short scripted session of the whole program, offscreen, for valgrind to watch: the splash,
+// the set-up, a few turns on the real timers, "Cancel", "Restart", then "Exit".
+#include <QAbstractButton>
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTest>
+#include <cstdio>
+
+#include "Form1Window.h"
+#include "MessageBox.h"
+#include "Process.h"
+#include "Windows.h"
+
+namespace {
+
+// Waits, with the event loop running, until the condition holds; false after the time limit.
+template <typename Condition>
+bool waitFor(Condition done, int ms = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+bool session(kivo::app::Windows& windows, bool& ended) {
+    windows.start();
+    windows.flogo().leave();
+    kivo::ui::Form2& setup = windows.Form2();
+    setup.Op3->click();
+    setup.Command1->click();
+    QTest::qWait(10);  // the queued Home + Shift+End
+    setup.Tp1->setText(QStringLiteral("Ann"));
+    setup.cmdgo->click();
+
+    for (int turn = 0; turn < 3; ++turn) {
+        kivo::ui::Form1Window* board = windows.Form1().board();
+        board->cmdshuffle->click();
+        if (!waitFor([&] { return board->cmdmove->isEnabled(); })) return false;
+        board->cmdmove->click();
+        if (!waitFor([&] { return board->cmdshuffle->isEnabled(); })) return false;
+    }
+    windows.Form1().board()->Cmdexit->click();
+    windows.frmend().Command3->click();  // "Restart"
+    windows.Form2().Command1->click();
+    windows.Form2().cmdgo->click();
+    windows.Form1().board()->Cmdexit->click();
+    windows.frmend().Command1->click();  // "Exit"
+    return ended;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    int boxes = 0;
+    kivo::ui::setMessageBox([&](const QString&, int, const QString&) { ++boxes; });
+    bool ended = false;
+    kivo::ui::setEnd([&] { ended = true; });
+    bool ok = false;
+    {
+        kivo::app::Windows windows;
+        ok = session(windows, ended);
+    }
+    QTest::qWait(10);  // the unloaded windows are freed
+    std::printf("session: %s, %d message boxes\n", ok ? "played to Exit" : "stuck", boxes);
+    std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
+    return ok ? 0 : 1;
+}
