@@ -1,0 +1,99 @@
+// Whatever the players type or paste as a name is shown as typed, on the board and among the
+// winners, and never pushes the board or its buttons out of reach.
+#include <QClipboard>
+#include <QTest>
+
+#include "Form1Window.h"
+#include "UiSupport.h"
+#include "Windows.h"
+
+using namespace kivo;
+using namespace kivo::uitest;
+
+class NamesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpApplication(); }
+    void cleanup() { flushDeletes(); }
+
+    void strangeNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("paste");
+        QTest::newRow("blanks only") << QStringLiteral("   ") << false;
+        QTest::newRow("ten thousand characters") << QString(10000, QLatin1Char('W')) << false;
+        QTest::newRow("bold markup") << QStringLiteral("<b>x</b>") << false;
+        QTest::newRow("image markup") << QStringLiteral("<img src=/etc/passwd>") << false;
+        QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD abc") << false;
+        QTest::newRow("emoji and combining marks")
+            << QStringLiteral("\U0001F469\u200D\U0001F467 e\u0301\u0308") << false;
+        QTest::newRow("control characters") << QStringLiteral("a\tb\u0001c\u001B[31m") << true;
+        QTest::newRow("embedded nul") << QString::fromUtf16(u"ab\0cd", 5) << true;
+    }
+
+    void strangeNames() {
+        QFETCH(QString, name);
+        QFETCH(bool, paste);
+        Answerer answer;
+        answer.install();
+        ScriptedDie die;
+        app::Windows windows;
+        windows.setDie(&die);
+        windows.start();
+        windows.flogo().leave();
+        ui::Form2& setup = windows.Form2();
+        setup.Command1_Click();
+        if (paste) {
+            QApplication::clipboard()->setText(name);
+            setup.Tp2->selectAll();
+            setup.Tp2->paste();
+        } else {
+            setup.Tp2->setText(name);
+        }
+        const QString typed = setup.Tp2->text();
+        QVERIFY(!typed.isEmpty());
+        setup.cmdgo_Click();
+        QVERIFY(answer.shown.empty());
+
+        ui::Form1Window* board = windows.Form1().board();
+        QVERIFY(board);
+        QCOMPARE(board->Lp[1]->caption(), typed);
+        QCOMPARE(board->Lp[1]->textFormat(), Qt::PlainText);
+        // Clipped at the board's edge; the buttons and the squares stay where they were.
+        QVERIFY(board->Lp[1]->geometry().right() < board->Lpos[0]->geometry().left());
+        QCOMPARE(board->cmdshuffle->geometry(), pxRect(120, 7560, 975, 615));
+        QCOMPARE(board->Lpos[99]->geometry(), pxRect(3480, 600, 795, 750));
+
+        // Player 2 walks from square 97 onto 100 and is listed first among the winners.
+        windows.Form1().state().pos[1] = 98;
+        die.push({1, 3});
+        BoardRules& rules = board->rules();
+        for (int turn = 0; turn < 2; ++turn) {
+            rules.cmdshuffle_Click();
+            for (int i = 0; i < 11; ++i) rules.tdie_Timer();
+            rules.cmdmove_Click();
+            while (board->tmov->enabled() && !rules.ended()) rules.tmov_Timer();
+        }
+        QCOMPARE(board->lwnr[0]->caption(), typed);
+        QCOMPARE(board->lwnr[0]->textFormat(), Qt::PlainText);
+        QVERIFY(board->lwnr[0]->geometry().right() < board->Lpos[0]->geometry().left());
+        QCOMPARE(answer.ends, 1);  // two players: the first finisher ends the game
+    }
+
+    void anEmptyNameIsRefused() {
+        Answerer answer;
+        answer.install();
+        app::Windows windows;
+        windows.start();
+        windows.flogo().leave();
+        windows.Form2().Command1_Click();
+        windows.Form2().Tp2->clear();
+        windows.Form2().cmdgo_Click();
+        QCOMPARE(answer.prompts(), QStringList{QStringLiteral("Enter name for player2")});
+        QVERIFY(windows.Form2().loaded());
+        QVERIFY(!windows.Form1().loaded());
+    }
+};
+
+QTEST_MAIN(NamesTest)
+#include "names_test.moc"
