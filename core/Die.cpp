@@ -1,7 +1,14 @@
 // The die: "Shuffle", ten animation ticks, the roll, and "Move".
+#include <array>
+
 #include "BoardRules.h"
 
 namespace kivo {
+
+namespace {
+// The animation only ever writes " 1" to " 6": made once, not on every tick.
+const std::array<std::string, 6> kSpinCaptions{" 1", " 2", " 3", " 4", " 5", " 6"};
+}  // namespace
 
 std::string numberCaption(int n) {
     std::string caption(1, ' ');
@@ -18,8 +25,8 @@ void BoardRules::cmdshuffle_Click() {
 void BoardRules::tdie_Timer() {
     if (ended_) return;
     if (s_.dcount <= 10) {
-        v_.setCaption({Ctl::lscr}, numberCaption(s_.dcount % 6 + 1));
         const int r = s_.dcount % 6;
+        v_.setCaption({Ctl::lscr}, kSpinCaptions[static_cast<std::size_t>(r)]);
         showFace(r == 0 ? 6 : r);
         s_.dcount = static_cast<Small>(s_.dcount + 1);
     } else {

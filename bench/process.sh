@@ -1,0 +1,206 @@
+#!/usr/bin/env bash
+# The whole program in a private X server:
+#  1. start-up: from the process's start to the first painted frame of the title card, and
+#     the peak resident memory, for kivo and for the floor (one frameless label, the same
+#     size and colour, built the same way), run in turn, with the floor that also shows a
+#     full-screen backdrop first alongside for comparison;
+#  2. idle: kivo on the board waiting for "Shuffle" for ten seconds, reached with real keys
+#     and clicks: the CPU time it uses, its wake-ups, and what its threads sleep on.
+# Usage: process.sh [runs] [build-folder]     (default 7 runs of each, build/bench; 0: idle only)
+# Needs: Xvfb, xdotool, strace, /usr/bin/time, and the build's kivo, kivo_floor, pixelwait.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+RUNS=${1:-7}
+BUILD=${2:-build/bench}
+KIVO=$BUILD/app/kivo
+FLOOR=$BUILD/bench/kivo_floor
+PIXELWAIT=$BUILD/bench/pixelwait
+for f in "$KIVO" "$FLOOR" "$PIXELWAIT"; do
+    [ -x "$f" ] || { echo "missing $f: build with -DKIVO_BENCH=ON first" >&2; exit 1; }
+done
+for tool in Xvfb xdotool strace /usr/bin/time; do
+    command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
+done
+
+SCREEN_W=1280 SCREEN_H=800
+PALE=ffe0c0           # title card and set-up ground, 0x00C0E0FF
+SETTLE=1              # seconds a started program stays up after its first frame
+IDLE=10               # seconds on the board, measured
+
+# Where Qt puts a centred window: the screen's centre less the window's centre.
+centred() { echo $(( (SCREEN_W - 1) / 2 - ($1 - 1) / 2 )) $(( (SCREEN_H - 1) / 2 - ($2 - 1) / 2 )); }
+read -r CARD_X CARD_Y < <(centred 351 218)    # the title card, 5265 x 3270 twips
+read -r SETUP_X SETUP_Y < <(centred 358 387)  # the set-up window, 5370 x 5805 twips
+
+WORK=$(mktemp -d /tmp/kivo-process.XXXXXX)
+XVFB_PID="" APP_PID=""
+cleanup() {
+    set +e   # a program killed here exits non-zero; the X server must go all the same
+    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null; wait "$APP_PID" 2>/dev/null; fi
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_x() {
+    local d i
+    for d in 80 81 82 83 84 85 86 87 88 89; do
+        { [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; } && continue
+        Xvfb ":$d" -nolisten tcp -br -screen 0 "${SCREEN_W}x${SCREEN_H}x24" >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for i in $(seq 50); do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            if DISPLAY=":$d" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                export DISPLAY=":$d"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+    done
+    echo "no free display in :80..:89" >&2
+    exit 1
+}
+
+now_us() { echo "${EPOCHREALTIME/./}"; }   # the wall clock, as date +%s%N / 1000, without a fork
+
+# CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
+
+# start_once program [argument]: prints "microseconds-to-first-frame peak-rss-kib cpu-microseconds".
+# The CPU time is read at the end of the settling second: after its first frame the program
+# only waits, so it is the CPU time its start took.
+start_once() {
+    local rss=$WORK/rss t0 t1 kid cpu
+    t0=$(now_us)
+    /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1 &
+    APP_PID=$!
+    if ! t1=$("$PIXELWAIT" $((CARD_X + 3)) $((CARD_Y + 3)) "$PALE" 20000 fresh); then
+        echo "$1: no title card on the screen" >&2
+        exit 1
+    fi
+    sleep "$SETTLE"
+    kid=$(pgrep -P "$APP_PID")
+    cpu=$(cpu_ns "$kid")
+    kill "$kid"
+    wait "$APP_PID" || true
+    APP_PID=""
+    echo $((t1 / 1000 - t0)) "$(tail -1 "$rss")" $((cpu / 1000))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+start_x
+echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}; title card at $CARD_X,$CARD_Y"
+
+# --- Start-up -----------------------------------------------------------------------------
+if [ "$RUNS" -gt 0 ]; then
+    start_once "$FLOOR" >/dev/null   # fontconfig's caches and the page cache, for both
+    start_once "$KIVO" >/dev/null
+    : >"$WORK/floor" && : >"$WORK/kivo" && : >"$WORK/floor+bd"
+    # The floor with a backdrop as well runs alongside, for comparison only.
+    for i in $(seq "$RUNS"); do
+        if [ $((i % 2)) -eq 1 ]; then order="floor kivo floor+bd"; else order="floor+bd kivo floor"; fi
+        for who in $order; do
+            case $who in
+                kivo) cmd=("$KIVO") ;;
+                floor) cmd=("$FLOOR") ;;
+                *) cmd=("$FLOOR" backdrop) ;;
+            esac
+            read -r us kib cpu < <(start_once "${cmd[@]}")
+            [ -n "${cpu:-}" ] || { echo "$who: run $i failed" >&2; exit 1; }
+            echo "$us $kib $cpu" >>"$WORK/$who"
+            printf 'run %2d %-8s first frame %7.1f ms   CPU %6.1f ms   peak RSS %6d KiB\n' "$i" "$who" \
+                "$(echo "$us / 1000" | bc -l)" "$(echo "$cpu / 1000" | bc -l)" "$kib"
+        done
+    done
+    FLOOR_MS=$(awk '{ print $1 / 1000 }' "$WORK/floor" | median)
+    KIVO_MS=$(awk '{ print $1 / 1000 }' "$WORK/kivo" | median)
+    FLOOR_BEST=$(awk '{ print $1 / 1000 }' "$WORK/floor" | sort -n | head -1)
+    KIVO_BEST=$(awk '{ print $1 / 1000 }' "$WORK/kivo" | sort -n | head -1)
+    FLOOR_CPU=$(awk '{ print $3 / 1000 }' "$WORK/floor" | median)
+    KIVO_CPU=$(awk '{ print $3 / 1000 }' "$WORK/kivo" | median)
+    FLOOR_KIB=$(awk '{ print $2 }' "$WORK/floor" | median)
+    KIVO_KIB=$(awk '{ print $2 }' "$WORK/kivo" | median)
+    echo
+    echo "start-up, median of $RUNS runs each (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
+    printf '  first frame: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f (goal <= 1.30)\n' \
+        "$KIVO_MS" "$FLOOR_MS" "$(echo "$KIVO_MS / $FLOOR_MS" | bc -l)"
+    printf '  fastest run: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
+        "$KIVO_BEST" "$FLOOR_BEST" "$(echo "$KIVO_BEST / $FLOOR_BEST" | bc -l)"
+    printf '  CPU to it:   kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
+        "$KIVO_CPU" "$FLOOR_CPU" "$(echo "$KIVO_CPU / $FLOOR_CPU" | bc -l)"
+    printf '  peak RSS:    kivo %d KiB, floor %d KiB, kivo/floor %.2f (goal <= 1.25)\n' \
+        "$KIVO_KIB" "$FLOOR_KIB" "$(echo "$KIVO_KIB / $FLOOR_KIB" | bc -l)"
+    BD_MS=$(awk '{ print $1 / 1000 }' "$WORK/floor+bd" | median)
+    BD_CPU=$(awk '{ print $3 / 1000 }' "$WORK/floor+bd" | median)
+    BD_KIB=$(awk '{ print $2 }' "$WORK/floor+bd" | median)
+    printf '  floor with a backdrop: first frame %.1f ms (kivo/it %.2f), CPU %.1f ms (%.2f), peak RSS %d KiB (%.2f)\n' \
+        "$BD_MS" "$(echo "$KIVO_MS / $BD_MS" | bc -l)" "$BD_CPU" "$(echo "$KIVO_CPU / $BD_CPU" | bc -l)" \
+        "$BD_KIB" "$(echo "$KIVO_KIB / $BD_KIB" | bc -l)"
+fi
+
+# --- Idle on the board --------------------------------------------------------------------
+# Context switches, all threads: every wake-up is one.
+switches() {
+    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }'
+}
+# utime + stime in clock ticks, from /proc/PID/stat (after the command name, which may hold blanks).
+ticks() { sed 's/^.*) //' /proc/"$1"/stat | awk '{ print $12 + $13 }'; }
+
+"$KIVO" >"$WORK/kivo.log" 2>&1 &
+APP_PID=$!
+"$PIXELWAIT" $((CARD_X + 3)) $((CARD_Y + 3)) "$PALE" 20000 >/dev/null
+sleep 0.3
+xdotool key space                                          # any key leaves the title card
+"$PIXELWAIT" $((SETUP_X + 3)) $((SETUP_Y + 3)) "$PALE" 10000 >/dev/null
+sleep 0.3
+xdotool mousemove $((SETUP_X + 88)) $((SETUP_Y + 192)) click 1    # "Ok"
+sleep 0.5
+xdotool mousemove $((SETUP_X + 88)) $((SETUP_Y + 240)) click 1    # "GO"
+if ! timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' >/dev/null; then
+    echo "the board did not open" >&2
+    exit 1
+fi
+BOARD_AT=$(now_us)
+xdotool mousemove 0 0   # the pointer off the board: nothing under it to hover
+sleep 2
+
+HZ=$(getconf CLK_TCK)
+# idle_window seconds: CPU time and wake-ups of the waiting board over that many seconds.
+idle_window() {
+    local c0 c1 s0 s1 k0 k1
+    c0=$(cpu_ns "$APP_PID") s0=$(switches "$APP_PID") k0=$(ticks "$APP_PID")
+    sleep "$1"
+    c1=$(cpu_ns "$APP_PID") s1=$(switches "$APP_PID") k1=$(ticks "$APP_PID")
+    printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
+        "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
+}
+echo
+echo "idle on the board, $IDLE s from 2 s after it opened (goal < 10 ms CPU):"
+idle_window "$IDLE"
+
+# What each thread sleeps on: poll is system call 7, its third argument the timeout in ms
+# (0xffffffff is -1: no timer armed at all); 202 is a futex wait.
+echo "  each thread's system call now (number, first three arguments):"
+for t in /proc/"$APP_PID"/task/*; do
+    printf '    %-16s %s\n' "$(cat "$t/comm")" "$(cut -d' ' -f1-4 "$t/syscall")"
+done
+
+# Every system call of every thread over the next WATCH seconds: a timer that fires wakes
+# its thread out of poll.
+WATCH=${WATCH:-40}
+timeout "$WATCH" strace -f -tt -T -p "$APP_PID" -o "$WORK/strace" >/dev/null 2>&1 || true
+echo "  under strace for $WATCH s more: every system call that returned, seconds after the board opened:"
+awk -v base="$BOARD_AT" -v main="$APP_PID" '
+    !/<unfinished \.\.\.>$|<detached \.\.\.>$/ {
+        split($2, t, ":"); s = t[1] * 3600 + t[2] * 60 + t[3]
+        # strace stamps a whole call at its start and a resumed one at its return; -T gives
+        # how long a call took, so a whole call returned that much later.
+        if (!/resumed>/ && match($0, /<[0-9.]+>$/)) s += substr($0, RSTART + 1, RLENGTH - 2)
+        sub(/ <[0-9.]+>$/, "")
+        printf "    %6.1f s  %s %s\n", s - (base / 1e6 % 86400), ($1 == main ? "main thread:" : "thread " $1 ":"), substr($0, index($0, $3))
+    }' "$WORK/strace" | cut -c1-110
+echo "  then $IDLE s more:"
+idle_window "$IDLE"
