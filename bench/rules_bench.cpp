@@ -13,16 +13,6 @@
 namespace kivo::bench {
 namespace {
 
-// Draws from a seeded generator; the reseed before each draw changes nothing.
-class SeededDie final : public DieSource {
-public:
-    explicit SeededDie(std::uint32_t seed) : rng_(seed) {}
-    void reseed() override {}
-    float next() override { return static_cast<float>(rng_() >> 8) * 0x1p-24f; }
-
-private:
-    std::mt19937 rng_;
-};
 
 SetupChoice playersChoice(int players) {
     SetupChoice c;

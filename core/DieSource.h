@@ -31,6 +31,18 @@ private:
     std::mt19937 rng_;
 };
 
+// A die for tests and benchmarks: the same seed throws the same game; reseeding changes
+// nothing.
+class SeededDie final : public DieSource {
+public:
+    explicit SeededDie(std::uint32_t seed) : rng_(seed) {}
+    void reseed() override {}
+    float next() override { return static_cast<float>(rng_() >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    std::mt19937 rng_;
+};
+
 // Turns a draw into a die value: floor(6u + 1), 1 to 6.
 int dieValue(float u);
 

@@ -12,16 +12,6 @@
 namespace kivo::test {
 namespace {
 
-// Draws from a seeded generator; the reseed before each draw changes nothing here.
-class SeededDie final : public DieSource {
-public:
-    explicit SeededDie(std::uint32_t seed) : rng_(seed) {}
-    void reseed() override {}
-    float next() override { return static_cast<float>(rng_() >> 8) * 0x1p-24f; }
-
-private:
-    std::mt19937 rng_;
-};
 
 struct Tally {
     long games = 0, ticks = 0, rolls = 0, sixes = 0, collisions = 0;

@@ -25,20 +25,9 @@ namespace {
 
 using kivo::app::Windows;
 
-// Rolls from the monkey's own generator, so a seed replays the same games.
-class SeededDie : public kivo::DieSource {
-public:
-    explicit SeededDie(std::mt19937& rng) : rng_(rng) {}
-    void reseed() override {}
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 0.999f)(rng_); }
-
-private:
-    std::mt19937& rng_;
-};
-
 class Monkey {
 public:
-    Monkey(unsigned seed, int events) : rng_(seed), die_(rng_), seed_(seed), target_(events) {}
+    Monkey(unsigned seed, int events) : rng_(seed), die_(seed), seed_(seed), target_(events) {}
 
     int run() {
         kivo::ui::setEnd([this] { processEnded(); });
@@ -245,7 +234,7 @@ private:
     }
 
     std::mt19937 rng_;
-    SeededDie die_;
+    kivo::SeededDie die_;  // the same seed replays the same rolls
     unsigned seed_;
     int target_;
     int done_ = 0;
