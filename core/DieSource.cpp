@@ -21,10 +21,9 @@ void ClockDie::reseed() {
     rng_.seed(seq);
 }
 
-float ClockDie::next() {
-    // 24 random bits fill a float's mantissa exactly: 0 <= u < 1.
-    return static_cast<float>(rng_() >> 8) * (1.0f / 16777216.0f);
-}
+float ClockDie::next() { return unitDraw(rng_()); }
+
+float unitDraw(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
 
 int dieValue(float u) { return static_cast<int>(std::floor(6.0f * u + 1.0f)); }
 

@@ -7,6 +7,13 @@
 
 namespace kivo {
 
+// Turns 32 random bits into a draw u, 0 <= u < 1: the top 24 fill a float's mantissa exactly,
+// so even all bits set stay below 1.
+float unitDraw(std::uint32_t bits);
+
+// Turns a draw into a die value: floor(6u + 1), 1 to 6.
+int dieValue(float u);
+
 class DieSource {
 public:
     virtual ~DieSource() = default;
@@ -37,13 +44,10 @@ class SeededDie final : public DieSource {
 public:
     explicit SeededDie(std::uint32_t seed) : rng_(seed) {}
     void reseed() override {}
-    float next() override { return static_cast<float>(rng_() >> 8) * (1.0f / 16777216.0f); }
+    float next() override { return unitDraw(rng_()); }
 
 private:
     std::mt19937 rng_;
 };
-
-// Turns a draw into a die value: floor(6u + 1), 1 to 6.
-int dieValue(float u);
 
 }  // namespace kivo

@@ -241,6 +241,10 @@ TEST(DieValue, EveryDrawGivesOneToSix) {
 }
 
 TEST(DieValue, Boundaries) {
+    // The real die's extremes: no bits set, and every bit set.
+    EXPECT_EQ(dieValue(unitDraw(0)), 1);
+    EXPECT_LT(unitDraw(0xFFFFFFFFu), 1.0f);
+    EXPECT_EQ(dieValue(unitDraw(0xFFFFFFFFu)), 6);
     EXPECT_EQ(dieValue(0.0f), 1);
     EXPECT_EQ(dieValue(std::nextafter(1.0f, 0.0f)), 6);
     for (int k = 1; k <= 5; ++k) {
