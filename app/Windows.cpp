@@ -1,20 +1,22 @@
 #include "Windows.h"
 
-#include "Process.h"
-
 namespace kivo::app {
 
-Windows::Windows() {
-    ui::WindowObject::setOnClosedByUser([this] { closedByUser(); });
+Windows::Windows() : ownShell_(std::make_unique<ui::Shell>()), shell_(*ownShell_) {
+    shell_.onClosedByUser([this] { closedByUser(); });
 }
 
-Windows::~Windows() { ui::WindowObject::setOnClosedByUser({}); }
+Windows::Windows(ui::Shell& shell) : shell_(shell) {
+    shell_.onClosedByUser([this] { closedByUser(); });
+}
+
+Windows::~Windows() { shell_.onClosedByUser({}); }
 
 void Windows::start() { flogo().Show(); }
 
 ui::flogo& Windows::flogo() {
     if (!flogo_) {
-        flogo_ = std::make_unique<ui::flogo>();
+        flogo_ = std::make_unique<ui::flogo>(shell_);
         flogo_->showFrmback = [this] { frmback().Show(); };
         flogo_->showForm2 = [this] { Form2().Show(); };
     }
@@ -22,13 +24,13 @@ ui::flogo& Windows::flogo() {
 }
 
 ui::frmback& Windows::frmback() {
-    if (!frmback_) frmback_ = std::make_unique<ui::frmback>();
+    if (!frmback_) frmback_ = std::make_unique<ui::frmback>(shell_);
     return *frmback_;
 }
 
 ui::Form2& Windows::Form2() {
     if (!form2_) {
-        form2_ = std::make_unique<ui::Form2>();
+        form2_ = std::make_unique<ui::Form2>(shell_);
         form2_->showForm1 = [this] { Form1().Show(); };
     }
     return *form2_;
@@ -36,7 +38,7 @@ ui::Form2& Windows::Form2() {
 
 ui::Form1& Windows::Form1() {
     if (!form1_) {
-        form1_ = std::make_unique<ui::Form1>([this] { return Form2().choice(); }, die_);
+        form1_ = std::make_unique<ui::Form1>(shell_, [this] { return Form2().choice(); }, die_);
         form1_->showFrmend = [this] { frmend().Show(); };
     }
     return *form1_;
@@ -44,7 +46,7 @@ ui::Form1& Windows::Form1() {
 
 ui::frmend& Windows::frmend() {
     if (!frmend_) {
-        frmend_ = std::make_unique<ui::frmend>();
+        frmend_ = std::make_unique<ui::frmend>(shell_);
         frmend_->showForm2 = [this] { Form2().Show(); };
     }
     return *frmend_;
@@ -52,7 +54,7 @@ ui::frmend& Windows::frmend() {
 
 void Windows::closedByUser() {
     const auto loaded = [](const auto& w) { return w && w->loaded(); };
-    if (!loaded(flogo_) && !loaded(form2_) && !loaded(form1_) && !loaded(frmend_)) ui::End();
+    if (!loaded(flogo_) && !loaded(form2_) && !loaded(form1_) && !loaded(frmend_)) shell_.end();
 }
 
 }  // namespace kivo::app

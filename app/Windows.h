@@ -6,6 +6,7 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "Shell.h"
 #include "flogo.h"
 #include "frmback.h"
 #include "frmend.h"
@@ -14,7 +15,10 @@ namespace kivo::app {
 
 class Windows {
 public:
+    // Every window is given the program's own shell, or the caller's (tests answer the
+    // message boxes through theirs).
     Windows();
+    explicit Windows(ui::Shell& shell);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -27,6 +31,7 @@ public:
     ui::Form2& Form2();
     ui::Form1& Form1();
     ui::frmend& frmend();
+    ui::Shell& shell() { return shell_; }
 
     // A die for new boards, for tests that choose the rolls; before the board's first use.
     void setDie(DieSource* die) { die_ = die; }
@@ -36,6 +41,8 @@ private:
     // could not reach the desktop any more, so the program ends as "Exit" does.
     void closedByUser();
 
+    std::unique_ptr<ui::Shell> ownShell_;  // first, so that it outlives the windows
+    ui::Shell& shell_;
     DieSource* die_ = nullptr;
     std::unique_ptr<ui::flogo> flogo_;
     std::unique_ptr<ui::frmback> frmback_;

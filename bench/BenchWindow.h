@@ -10,8 +10,7 @@
 
 #include "DieSource.h"
 #include "Form1Window.h"
-#include "MessageBox.h"
-#include "Process.h"
+#include "Shell.h"
 #include "Window.h"
 
 namespace kivo::bench {
@@ -28,19 +27,33 @@ private:
     int v_ = 0;
 };
 
+// Message boxes answered at once, and no real end of the process.
+class QuietShell final : public ui::Shell {
+public:
+    void end() override {}
+
+protected:
+    void showMessageBox(const QString&, int, const QString&) override {}
+};
+
+struct QuietShellHolder {
+    QuietShell shell;
+};
+
 // The board window's owner, for building the window outside the program's window flow.
-class Owner final : public ui::WindowObject {
+class Owner final : private QuietShellHolder, public ui::WindowObject {
+public:
+    Owner() : WindowObject(QuietShellHolder::shell) {}
+
 protected:
     ui::FormWindow* load() override { return nullptr; }
 };
 
 inline SetupChoice twoPlayers() { return SetupChoice{}; }
 
-// Offscreen unless told otherwise, Fusion as in the game, no real boxes, no real end.
+// Fusion, as in the game.
 inline void prepareApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::setMessageBox([](const QString&, int, const QString&) {});
-    ui::setEnd([] {});
 }
 
 inline void useOffscreenPlatform() {

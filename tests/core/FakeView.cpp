@@ -12,8 +12,8 @@ FakeView::FakeView() {
     for (int k = 0; k <= static_cast<int>(Ctl::tmov); ++k) {
         const auto kind = static_cast<Ctl>(k);
         const int first = kind == Ctl::f ? 1 : 0;
-        for (int i = first; i < first + form1::count(kind); ++i) {
-            const form1::Design d = form1::design({kind, i});
+        for (int i = first; i < first + layout::form1::count(kind); ++i) {
+            const layout::form1::Design d = layout::form1::design({kind, i});
             ControlState s{d.rect.left, d.rect.top, d.rect.width, d.rect.height,
                            d.back,      d.visible,  d.enabled,    d.caption, ""};
             if (kind == Ctl::plr || kind == Ctl::pictrn) s.picture = "figure" + std::to_string(i);

@@ -42,7 +42,7 @@ public:
     void setTop(ControlRef c, float twips) override;
     std::uint32_t backColor(ControlRef c) const override { return at(c).back; }
     void setBackColor(ControlRef c, std::uint32_t bgr) override;
-    std::uint32_t formBackColor() const override { return form1::kFormBack; }
+    std::uint32_t formBackColor() const override { return layout::form1::kFormBack; }
     void setVisible(ControlRef c, bool on) override;
     void setEnabled(ControlRef c, bool on) override;
     std::string caption(ControlRef c) const override { return at(c).caption; }

@@ -36,16 +36,16 @@ struct Spot {
     bool operator==(const Spot&) const = default;
 };
 
-inline form1::Rect tokenRect(int p) { return form1::design({Ctl::plr, p}).rect; }
+inline layout::Rect tokenRect(int p) { return layout::form1::design({Ctl::plr, p}).rect; }
 
 inline Spot squareSpot(int p, int square) {
-    const form1::Rect sq = form1::squareRect(square);
-    const form1::Rect t = tokenRect(p);
+    const layout::Rect sq = layout::form1::squareRect(square);
+    const layout::Rect t = tokenRect(p);
     return {(sq.width / 2 + sq.left) - t.width / 2, (sq.height / 2 + sq.top) - t.height / 2};
 }
 
 inline Spot startSpot(int p) {
-    const form1::Rect first = form1::squareRect(1);
+    const layout::Rect first = layout::form1::squareRect(1);
     return {first.left - (tokenRect(p).width + 100), first.top + 50};
 }
 
@@ -67,11 +67,11 @@ inline std::string plr(int p) { return "plr(" + std::to_string(p) + ")"; }
 // placeToken's three effects, and placeAtStart's.
 inline std::vector<std::string> drawnOn(int p, int square) {
     const Spot s = squareSpot(p, square);
-    return {back(plr(p), form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), layout::form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
 }
 inline std::vector<std::string> drawnAtStart(int p) {
     const Spot s = startSpot(p);
-    return {back(plr(p), form1::kFormBack), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), layout::form1::kFormBack), left(plr(p), s.left), top(plr(p), s.top)};
 }
 }  // namespace fx
 
@@ -156,7 +156,7 @@ inline std::vector<std::string> turnPassedTo(const Game& g, int next) {
     return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)), fx::en("tmov", false),
             fx::en("cmdshuffle", true), fx::focus("cmdshuffle"), fx::top("Strn", g.at(Ctl::plr, next).top),
             fx::left("Strn", g.at(Ctl::plr, next).left), fx::vis("Strn", true),
-            fx::back(token, form1::kMarkerColor), fx::vis(token, true)};
+            fx::back(token, layout::form1::kMarkerColor), fx::vis(token, true)};
 }
 
 // One step of the walk: the marker hides, the token is drawn on the square and shown.

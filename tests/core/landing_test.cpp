@@ -63,7 +63,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     EXPECT_FALSE(g.visible(line, j.index));
     EXPECT_EQ(g.s.pos[0], code(j.to));
     EXPECT_EQ(g.drawn(0), squareSpot(0, j.to));
-    EXPECT_EQ(g.at(Ctl::plr, 0).back, form1::squareColor(j.to));
+    EXPECT_EQ(g.at(Ctl::plr, 0).back, layout::form1::squareColor(j.to));
     EXPECT_EQ(g.s.turn, 1);
 }
 

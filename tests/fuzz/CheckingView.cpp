@@ -25,8 +25,8 @@ const Controls& layout() {
         for (std::size_t k = 0; k < out.size(); ++k) {
             const auto kind = static_cast<Ctl>(k);
             const int first = kind == Ctl::f ? 1 : 0;
-            for (int i = first; i < first + form1::count(kind); ++i) {
-                const form1::Design d = form1::design({kind, i});
+            for (int i = first; i < first + layout::form1::count(kind); ++i) {
+                const layout::form1::Design d = layout::form1::design({kind, i});
                 Control c{d.rect.left, d.rect.top, d.rect.width, d.rect.height,
                           d.back,      d.visible,  d.enabled,    d.caption, ""};
                 if (kind == Ctl::plr || kind == Ctl::pictrn) c.picture = "figure" + std::to_string(i);
@@ -90,7 +90,7 @@ void CheckingView::noted() const {
 
 std::uint32_t CheckingView::formBackColor() const {
     noted();
-    return form1::kFormBack;
+    return layout::form1::kFormBack;
 }
 
 void CheckingView::setEnabled(ControlRef c, bool on) {

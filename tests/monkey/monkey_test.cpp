@@ -14,23 +14,33 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <random>
 
 #include "Form1Window.h"
-#include "Process.h"
+#include "Shell.h"
 #include "Windows.h"
 
 namespace {
 
 using kivo::app::Windows;
 
+// The real message boxes, and the end of the process told to the monkey instead.
+class MonkeyShell : public kivo::ui::Shell {
+public:
+    explicit MonkeyShell(std::function<void()> ended) : ended_(std::move(ended)) {}
+    void end() override { ended_(); }
+
+private:
+    std::function<void()> ended_;
+};
+
 class Monkey {
 public:
     Monkey(unsigned seed, int events) : rng_(seed), die_(seed), seed_(seed), target_(events) {}
 
     int run() {
-        kivo::ui::setEnd([this] { processEnded(); });
         fresh();
         QTimer driver;
         driver.setTimerType(Qt::PreciseTimer);
@@ -57,7 +67,7 @@ private:
 
     void fresh() {
         windows_.reset();
-        windows_ = std::make_unique<Windows>();
+        windows_ = std::make_unique<Windows>(shell_);
         windows_->setDie(&die_);
         windows_->start();
         ended_ = false;
@@ -69,8 +79,6 @@ private:
 
     void step() {
         if (done_ >= target_ || failures_ > 0) {
-            // Quitting closes every window as the window manager would: stop the game first.
-            kivo::ui::setEnd({});
             windows_.reset();
             QApplication::quit();
             return;
@@ -180,7 +188,7 @@ private:
         ended_ = true;
         const bool onlyBackdrop = !windows_->flogo().loaded() && !windows_->Form2().loaded() &&
                                   !windows_->Form1().loaded() && !windows_->frmend().loaded();
-        const kivo::ui::Form1Window* board = windows_->Form1().board();
+        const kivo::ui::Form1Window* board = windows_->Form1().screen();
         if (board && const_cast<kivo::ui::Form1Window*>(board)->rules().ended()) {
             ++gamesOver_;
         } else if (windows_->frmend().loaded() && lastWindow_ == windows_->frmend().window()) {
@@ -207,7 +215,7 @@ private:
     }
 
     void checkBoard() {
-        kivo::ui::Form1Window* board = windows_->Form1().board();
+        kivo::ui::Form1Window* board = windows_->Form1().screen();
         const kivo::BoardState& s = windows_->Form1().state();
         if (board->rules().ended()) return;
         const bool boxOpen = QApplication::activeModalWidget() != nullptr;
@@ -245,6 +253,7 @@ private:
     Last last_ = Last::None;
     QWidget* lastWindow_ = nullptr;
     QWidget* lastBox_ = nullptr;  // where the last event went; compared, never used
+    MonkeyShell shell_{[this] { processEnded(); }};
     std::unique_ptr<Windows> windows_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the window tests share: a die that rolls what the test chooses, an answerer in place of
-// the modal message box and of ending the process, event spies, and twips turned into pixels.
+// What the window tests share: a die that rolls what the test chooses, a shell that answers the
+// message boxes and counts the end of the process, event spies, and twips turned into pixels.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,8 +18,7 @@
 #include <vector>
 
 #include "DieSource.h"
-#include "MessageBox.h"
-#include "Process.h"
+#include "Shell.h"
 
 namespace kivo::uitest {
 
@@ -60,21 +59,17 @@ struct Shown {
     QString title;
 };
 
-// Answers every message box at once with OK and records it; End() is counted instead of
-// ending the test. onOpen runs while the box is "open", before it is dismissed.
-class Answerer {
+// Answers every message box at once with OK and records it; the end of the process is counted
+// instead of ending the test. onOpen runs while the box is open, before it is dismissed. With
+// realBoxes the real box shows too, to be answered through the window system.
+class TestShell : public ui::Shell {
 public:
-    void install() {
-        ui::setMessageBox([this](const QString& prompt, int style, const QString& title) {
-            shown.push_back({prompt, style, title});
-            if (onOpen) onOpen(shown.back());
-        });
-        ui::setEnd([this] { ++ends; });
-    }
+    void end() override { ++ends; }
     void reset() {
         shown.clear();
         ends = 0;
         onOpen = nullptr;
+        realBoxes = false;
     }
     QStringList prompts() const {
         QStringList out;
@@ -85,6 +80,14 @@ public:
     std::vector<Shown> shown;
     int ends = 0;
     std::function<void(const Shown&)> onOpen;
+    bool realBoxes = false;
+
+protected:
+    void showMessageBox(const QString& prompt, int style, const QString& title) override {
+        shown.push_back({prompt, style, title});
+        if (onOpen) onOpen(shown.back());
+        if (realBoxes) Shell::showMessageBox(prompt, style, title);
+    }
 };
 
 // Calls back on every event an object receives, and lets it through.

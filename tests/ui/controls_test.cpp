@@ -7,8 +7,7 @@
 #include "Form1.h"
 #include "Form1Window.h"
 #include "Inputs.h"
-#include "MessageBox.h"
-#include "Timer.h"
+#include "Window.h"
 #include "UiSupport.h"
 
 using namespace kivo;
@@ -28,18 +27,23 @@ private slots:
     // Keys typed fast can reach a button after its box has closed but before the handler that
     // opened the box goes on; the button must not act then.
     void buttonsWaitForTheBoxToClose() {
-        answer_.install();
-        QWidget window;
-        Button b(&window, {0, 0, 975, 615}, QStringLiteral("Move"), QFont(), 0x404040, 0xF0F0F0);
+        struct Bare : WindowOf<FormWindow> {
+            using WindowOf::WindowOf;
+            FormWindow* load() override { return new FormWindow(*this, 0x00404080, {}); }
+        } window(answer_);
+        window.Show();
+        Button b(window.screen(), {{0, 0, 975, 615}, "Move", {"Tempus Sans ITC", 12}, 0x404040, 0xF0F0F0, 0});
         int clicks = 0;
-        b.onClick([&] { ++clicks; });
+        window.screen()->onClick(&b, [&] { ++clicks; });
+        bool openWhileShown = false;
         answer_.onOpen = [&](const Shown&) {
-            QVERIFY(messageBoxOpen());
+            openWhileShown = answer_.messageBoxOpen();
             b.click();
         };
-        messageBox(QStringLiteral("You won one more chance..."), 48, QStringLiteral("LUCKY HAND"));
+        answer_.messageBox(QStringLiteral("You won one more chance..."), 48, QStringLiteral("LUCKY HAND"));
+        QVERIFY(openWhileShown);
         QCOMPARE(clicks, 0);
-        QVERIFY(!messageBoxOpen());
+        QVERIFY(!answer_.messageBoxOpen());
         b.click();
         QCOMPARE(clicks, 1);
     }
@@ -47,12 +51,11 @@ private slots:
     // "Move" pressed while the six's box is still on its way out must not start a walk under
     // the extra throw: after the box only the die runs.
     void sixThenMoveDuringItsBox() {
-        answer_.install();
         ScriptedDie die;
         die.push({6, 3});
-        Form1 form([] { return SetupChoice{}; }, &die);
+        Form1 form(answer_, [] { return SetupChoice{}; }, &die);
         form.Show();
-        Form1Window* board = form.board();
+        Form1Window* board = form.screen();
         answer_.onOpen = [&](const Shown& s) {
             if (s.title == QLatin1String("LUCKY HAND")) board->cmdmove->click();
         };
@@ -64,35 +67,17 @@ private slots:
         form.Unload();
     }
 
-    // The handler waits in a nested loop, as under a message box: the ticks that fall due
-    // meanwhile are not handled, and once it turns itself off no queued tick is either.
-    void timerNeverTicksWhileHandlingOrWhenOff() {
-        int ticks = 0;
-        Timer* timer = nullptr;
-        Timer t(nullptr, 1, [&] {
-            ++ticks;
-            QTest::qWait(30);
-            timer->setEnabled(false);
-        });
-        timer = &t;
-        t.setEnabled(true);
-        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 2000);
-        QTest::qWait(50);
-        QCOMPARE(ticks, 1);
-        QVERIFY(!t.enabled());
-    }
-
     void textBoxLimits() {
         QWidget window;
-        TextBox limited(&window, {0, 0, 1335, 375}, QStringLiteral("Player 1"), 10, QFont(), 0xC0C0C0);
-        TextBox open(&window, {0, 0, 1335, 375}, QStringLiteral("Player 2"), 0, QFont(), 0xC0C0C0);
+        TextBox limited(&window, {{0, 0, 1335, 375}, "Player 1", 10, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 0});
+        TextBox open(&window, {{0, 0, 1335, 375}, "Player 2", 0, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 1});
         QCOMPARE(limited.maxLength(), 10);
         open.setText(QString(50000, QLatin1Char('x')));
         QCOMPARE(open.text().size(), 50000);
     }
 
 private:
-    Answerer answer_;
+    TestShell answer_;
 };
 
 QTEST_MAIN(ControlsTest)

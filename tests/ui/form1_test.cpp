@@ -97,25 +97,24 @@ class Form1Test : public QObject {
 private:
     ui::Form1Window* open() {
         if (!openAndWait(*form_)) return nullptr;
-        return form_->board();
+        return form_->screen();
     }
 
     std::unique_ptr<ui::Form1> form_;
     SetupChoice choice_;
     ScriptedDie die_;
-    Answerer answer_;
+    TestShell answer_;
     int frmendShown_ = 0;
 
 private slots:
     void initTestCase() { setUpApplication(); }
 
     void init() {
-        answer_.install();
         answer_.reset();
         choice_ = SetupChoice{};
         die_ = ScriptedDie{};
         frmendShown_ = 0;
-        form_ = std::make_unique<ui::Form1>([this] { return choice_; }, &die_);
+        form_ = std::make_unique<ui::Form1>(answer_, [this] { return choice_; }, &die_);
         form_->showFrmend = [this] { ++frmendShown_; };
     }
 
@@ -541,7 +540,7 @@ private slots:
     // With the real message box: while it is open, clicks on the board reach nothing, the
     // walk's tick stays unfinished until it is dismissed, and the game goes on from where it stood.
     void messageBoxHoldsTheBoard() {
-        ui::setMessageBox({});
+        answer_.realBoxes = true;
         die_.push({6, 1});  // a six, then one: seven squares, onto the ladder at 7
         auto* b = open();
         QVERIFY(b);
@@ -554,7 +553,7 @@ private slots:
             bool boardLoaded;
             bool moveEnabled;
             bool ladderShown;
-            bool tickRunning;
+            bool turnPending;  // the tick that opened the box has not passed the turn yet
             bool modal;
         };
         std::vector<Seen> seen;
@@ -577,7 +576,7 @@ private slots:
             const bool loaded = board && form_->loaded();
             seen.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size(), loaded,
                             loaded && board->cmdmove->isEnabled(), loaded && board->ldr[0]->isVisible(),
-                            loaded && board->tmov->handling(), modal});
+                            loaded && form_->state().turn == 0, modal});
             box->button(QMessageBox::Ok)->click();
             busy = false;
         });
@@ -614,7 +613,7 @@ private slots:
         QCOMPARE(seen[1].icon, QMessageBox::Information);
         QVERIFY2(seen[1].boardLoaded, "Cancel was pressed through the box");
         QVERIFY2(seen[1].ladderShown, "the ladder's line shows while its message is open");
-        QVERIFY(seen[1].tickRunning);
+        QVERIFY(seen[1].turnPending);
         QCOMPARE(frmendShown_, 0);
 
         // Seven squares and the ladder: square 26, once. A tick handled again under the box

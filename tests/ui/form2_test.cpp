@@ -16,6 +16,7 @@ class Form2Test : public QObject {
 
 private:
     ui::Form2& form() { return *form_; }
+    ui::Form2Window& w() const { return *form_->screen(); }
 
     bool open() {
         if (!openAndWait(*form_)) return false;
@@ -31,7 +32,7 @@ private:
 
     // A control by its name in the layout.
     QWidget* control(const QString& name) const {
-        ui::Form2& f = *form_;
+        ui::Form2Window& f = w();
         const std::pair<const char*, QWidget*> named[] = {
             {"Frame1", f.Frame1}, {"Frame2", f.Frame2}, {"Op2", f.Op2},       {"Op3", f.Op3},
             {"Op4", f.Op4},       {"Command1", f.Command1}, {"Tp1", f.Tp1},   {"Tp2", f.Tp2},
@@ -43,20 +44,20 @@ private:
     }
 
     ui::TextBox* box(int n) const {
-        ui::TextBox* boxes[] = {form_->Tp1, form_->Tp2, form_->Tp3, form_->Tp4};
+        ui::TextBox* boxes[] = {w().Tp1, w().Tp2, w().Tp3, w().Tp4};
         return boxes[n - 1];
     }
 
     // "Three", "Four" or "Two" clicked, then "Ok".
     void chooseAndConfirm(int players) {
-        ui::OptionButton* option = players == 4 ? form_->Op4 : players == 3 ? form_->Op3 : form_->Op2;
+        ui::OptionButton* option = players == 4 ? w().Op4 : players == 3 ? w().Op3 : w().Op2;
         QTest::mouseClick(option, Qt::LeftButton);
-        QTest::mouseClick(form_->Command1, Qt::LeftButton);
+        QTest::mouseClick(w().Command1, Qt::LeftButton);
         QCoreApplication::processEvents();  // the queued Home, Shift+End
     }
 
     std::unique_ptr<ui::Form2> form_;
-    Answerer answer_;
+    TestShell answer_;
     int boardShown_ = 0;
     bool loadedWhileBoardLoads_ = false;
     SetupChoice readByBoard_;
@@ -64,14 +65,13 @@ private:
 private slots:
     void initTestCase() {
         setUpApplication();
-        answer_.install();
     }
 
     void init() {
         answer_.reset();
         boardShown_ = 0;
         loadedWhileBoardLoads_ = false;
-        form_ = std::make_unique<ui::Form2>();
+        form_ = std::make_unique<ui::Form2>(answer_);
         form_->showForm1 = [this] {
             ++boardShown_;
             loadedWhileBoardLoads_ = form_->loaded();
@@ -139,18 +139,18 @@ private slots:
 
     void opensInTheFirstStage() {
         QVERIFY(open());
-        QVERIFY(form().Op2->isChecked());
-        QVERIFY(!form().Op3->isChecked() && !form().Op4->isChecked());
-        QCOMPARE(form().window()->focusWidget(), form().Op2);
-        QVERIFY(form().Frame1->isEnabled());
-        QVERIFY(form().Frame2->isHidden());
-        QVERIFY(form().cmdgo->isHidden());
-        QVERIFY(form().cmdreset->isHidden());
+        QVERIFY(w().Op2->isChecked());
+        QVERIFY(!w().Op3->isChecked() && !w().Op4->isChecked());
+        QCOMPARE(form().window()->focusWidget(), w().Op2);
+        QVERIFY(w().Frame1->isEnabled());
+        QVERIFY(w().Frame2->isHidden());
+        QVERIFY(w().cmdgo->isHidden());
+        QVERIFY(w().cmdreset->isHidden());
         for (int n = 1; n <= 4; ++n) {
             QVERIFY(!box(n)->isEnabled());
             QCOMPARE(box(n)->text(), QStringLiteral("Player %1").arg(n));
         }
-        QCOMPARE(form().Tp1->maxLength(), 10);
+        QCOMPARE(w().Tp1->maxLength(), 10);
     }
 
     void okUnlocksNames_data() {
@@ -164,11 +164,11 @@ private slots:
         QFETCH(int, players);
         QVERIFY(open());
         chooseAndConfirm(players);
-        QVERIFY(!form().Frame1->isEnabled());
-        QVERIFY(!form().Op2->isEnabled() && !form().Command1->isEnabled());
-        QVERIFY(form().Frame2->isVisible());
-        QVERIFY(form().cmdgo->isVisible());
-        QVERIFY(form().cmdreset->isVisible());
+        QVERIFY(!w().Frame1->isEnabled());
+        QVERIFY(!w().Op2->isEnabled() && !w().Command1->isEnabled());
+        QVERIFY(w().Frame2->isVisible());
+        QVERIFY(w().cmdgo->isVisible());
+        QVERIFY(w().cmdreset->isVisible());
         for (int n = 1; n <= 4; ++n) {
             QCOMPARE(box(n)->isEnabled(), n <= players);
             QCOMPARE(box(n)->text(), QStringLiteral("Player %1").arg(n));
@@ -182,36 +182,36 @@ private slots:
     // are processed only once the handler has returned.
     void okSelectsTheFirstName() {
         QVERIFY(open());
-        QTest::mouseClick(form().Command1, Qt::LeftButton);
-        QCOMPARE(form().window()->focusWidget(), form().Tp1);
-        QVERIFY(!form().Tp1->hasSelectedText());
-        QTRY_COMPARE(form().Tp1->selectedText(), QStringLiteral("Player 1"));
-        QTest::keyClick(form().Tp1, Qt::Key_Z, Qt::NoModifier);
-        QCOMPARE(form().Tp1->text(), QStringLiteral("z"));
-        QCOMPARE(form().Tp2->text(), QStringLiteral("Player 2"));
+        QTest::mouseClick(w().Command1, Qt::LeftButton);
+        QCOMPARE(form().window()->focusWidget(), w().Tp1);
+        QVERIFY(!w().Tp1->hasSelectedText());
+        QTRY_COMPARE(w().Tp1->selectedText(), QStringLiteral("Player 1"));
+        QTest::keyClick(w().Tp1, Qt::Key_Z, Qt::NoModifier);
+        QCOMPARE(w().Tp1->text(), QStringLiteral("z"));
+        QCOMPARE(w().Tp2->text(), QStringLiteral("Player 2"));
     }
 
     void resetGoesBack() {
         QVERIFY(open());
         chooseAndConfirm(4);
-        QTest::keyClicks(form().Tp1, "Ann");
-        form().Tp3->clear();
-        QTest::mouseClick(form().cmdreset, Qt::LeftButton);
-        QVERIFY(form().Op2->isChecked());
-        QVERIFY(!form().Op4->isChecked());
-        QVERIFY(form().Frame1->isEnabled());
-        QVERIFY(form().Frame2->isHidden());
-        QVERIFY(form().cmdgo->isHidden());
-        QVERIFY(form().cmdreset->isHidden());
+        QTest::keyClicks(w().Tp1, "Ann");
+        w().Tp3->clear();
+        QTest::mouseClick(w().cmdreset, Qt::LeftButton);
+        QVERIFY(w().Op2->isChecked());
+        QVERIFY(!w().Op4->isChecked());
+        QVERIFY(w().Frame1->isEnabled());
+        QVERIFY(w().Frame2->isHidden());
+        QVERIFY(w().cmdgo->isHidden());
+        QVERIFY(w().cmdreset->isHidden());
         for (int n = 1; n <= 4; ++n) {
             QVERIFY(!box(n)->isEnabled());
             QCOMPARE(box(n)->text(), QStringLiteral("Player%1").arg(n));
         }
         QCoreApplication::processEvents();  // "Two" stays, wherever the focus went
-        QVERIFY(form().Op2->isChecked());
+        QVERIFY(w().Op2->isChecked());
         // "Ok" and "GO" straight after: the board gets the names "Reset" wrote.
         chooseAndConfirm(2);
-        QTest::mouseClick(form().cmdgo, Qt::LeftButton);
+        QTest::mouseClick(w().cmdgo, Qt::LeftButton);
         QCOMPARE(boardShown_, 1);
         QCOMPARE(QString::fromStdString(readByBoard_.names[0]), QStringLiteral("Player1"));
         QCOMPARE(QString::fromStdString(readByBoard_.names[3]), QStringLiteral("Player4"));
@@ -240,10 +240,10 @@ private slots:
         chooseAndConfirm(players);
         for (int n : emptied) box(n)->clear();
         if (QTest::currentDataTag() == QLatin1String("blank name")) {
-            form().Tp2->selectAll();
-            QTest::keyClicks(form().Tp2, "  ");
+            w().Tp2->selectAll();
+            QTest::keyClicks(w().Tp2, "  ");
         }
-        QTest::mouseClick(form().cmdgo, Qt::LeftButton);
+        QTest::mouseClick(w().cmdgo, Qt::LeftButton);
         if (message.isEmpty()) {
             QVERIFY(answer_.shown.empty());
             QCOMPARE(boardShown_, 1);
@@ -261,20 +261,20 @@ private slots:
             QCOMPARE(boardShown_, 0);
             QVERIFY(form().loaded());
             QVERIFY(form().window()->isVisible());
-            QVERIFY(form().cmdgo->isVisible());
-            QCOMPARE(form().Tp1->isEnabled(), true);
+            QVERIFY(w().cmdgo->isVisible());
+            QCOMPARE(w().Tp1->isEnabled(), true);
         }
     }
 
     void firstNameTakesTenLetters() {
         QVERIFY(open());
         chooseAndConfirm(2);
-        form().Tp1->clear();
-        QTest::keyClicks(form().Tp1, "abcdefghijk");
-        QCOMPARE(form().Tp1->text(), QStringLiteral("abcdefghij"));
-        form().Tp1->clear();
-        form().Tp1->insert(QStringLiteral("a pasted name too long"));
-        QCOMPARE(form().Tp1->text(), QStringLiteral("a pasted n"));
+        w().Tp1->clear();
+        QTest::keyClicks(w().Tp1, "abcdefghijk");
+        QCOMPARE(w().Tp1->text(), QStringLiteral("abcdefghij"));
+        w().Tp1->clear();
+        w().Tp1->insert(QStringLiteral("a pasted name too long"));
+        QCOMPARE(w().Tp1->text(), QStringLiteral("a pasted n"));
     }
 
     // Typing ten thousand keys one by one takes long in a line edit; a paste of most of them

@@ -34,10 +34,9 @@ private slots:
     void strangeNames() {
         QFETCH(QString, name);
         QFETCH(bool, paste);
-        Answerer answer;
-        answer.install();
+        TestShell answer;
         ScriptedDie die;
-        app::Windows windows;
+        app::Windows windows(answer);
         windows.setDie(&die);
         windows.start();
         windows.flogo().leave();
@@ -45,17 +44,17 @@ private slots:
         setup.Command1_Click();
         if (paste) {
             QApplication::clipboard()->setText(name);
-            setup.Tp2->selectAll();
-            setup.Tp2->paste();
+            setup.screen()->Tp2->selectAll();
+            setup.screen()->Tp2->paste();
         } else {
-            setup.Tp2->setText(name);
+            setup.screen()->Tp2->setText(name);
         }
-        const QString typed = setup.Tp2->text();
+        const QString typed = setup.screen()->Tp2->text();
         QVERIFY(!typed.isEmpty());
         setup.cmdgo_Click();
         QVERIFY(answer.shown.empty());
 
-        ui::Form1Window* board = windows.Form1().board();
+        ui::Form1Window* board = windows.Form1().screen();
         QVERIFY(board);
         QCOMPARE(board->Lp[1]->caption(), typed);
         QCOMPARE(board->Lp[1]->textFormat(), Qt::PlainText);
@@ -81,13 +80,12 @@ private slots:
     }
 
     void anEmptyNameIsRefused() {
-        Answerer answer;
-        answer.install();
-        app::Windows windows;
+        TestShell answer;
+        app::Windows windows(answer);
         windows.start();
         windows.flogo().leave();
         windows.Form2().Command1_Click();
-        windows.Form2().Tp2->clear();
+        windows.Form2().screen()->Tp2->clear();
         windows.Form2().cmdgo_Click();
         QCOMPARE(answer.prompts(), QStringList{QStringLiteral("Enter name for player2")});
         QVERIFY(windows.Form2().loaded());

@@ -61,7 +61,7 @@ class WindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    Answerer answer_;
+    TestShell answer_;
 
     // One throw and one walk of the player to move, on the board's timers.
     bool playTurn(ui::Form1Window* b, ScriptedDie& die, const std::vector<int>& rolls) {
@@ -78,7 +78,6 @@ private:
 private slots:
     void initTestCase() {
         setUpApplication();
-        answer_.install();
     }
 
     void init() { answer_.reset(); }
@@ -86,7 +85,7 @@ private slots:
     void cleanup() { flushDeletes(); }
 
     void splashComesUpOverTheBackdrop() {
-        app::Windows win;
+        app::Windows win(answer_);
         ShownWindows shown;
         win.start();
         QCOMPARE(loadedWindows(win), QStringLiteral("flogo frmback"));
@@ -130,7 +129,7 @@ private slots:
     void splashWaysOut() {
         QFETCH(QString, target);
         QFETCH(int, key);
-        app::Windows win;
+        app::Windows win(answer_);
         win.start();
         QWidget* splash = win.flogo().window();
         QVERIFY(QTest::qWaitForWindowActive(splash));
@@ -173,25 +172,10 @@ private slots:
         QCOMPARE(answer_.ends, 0);
     }
 
-    void splashDoubleClickOpensOneSetUp() {
-        app::Windows win;
-        win.start();
-        QWidget* splash = win.flogo().window();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        ShownWindows shown;
-        QTest::mouseDClick(splash->windowHandle(), Qt::LeftButton, Qt::NoModifier, splash->rect().center());
-        flushDeletes();
-        QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
-        QCOMPARE(shown.shown.size(), std::size_t{1});
-        QCOMPARE(shown.count(win.Form2().window()), 1);
-        QVERIFY(win.Form2().Op2->isChecked());
-        QVERIFY(win.Form2().Frame2->isHidden());
-    }
-
     // Closed from the window manager, the splash opens nothing; with only the backdrop left
     // the program ends.
     void splashClosedByTheWindowManager() {
-        app::Windows win;
+        app::Windows win(answer_);
         win.start();
         QVERIFY(QTest::qWaitForWindowExposed(win.flogo().window()));
         win.flogo().window()->close();
@@ -199,8 +183,23 @@ private slots:
         QCOMPARE(answer_.ends, 1);
     }
 
+    // Two programs side by side, each with its own shell: a close in one ends that one only.
+    void eachProgramHearsItsOwnCloses() {
+        TestShell other;
+        app::Windows first(answer_);
+        app::Windows second(other);
+        first.start();
+        second.start();
+        first.flogo().window()->close();
+        QCOMPARE(answer_.ends, 1);
+        QCOMPARE(other.ends, 0);
+        second.flogo().window()->close();
+        QCOMPARE(other.ends, 1);
+        QCOMPARE(answer_.ends, 1);
+    }
+
     void setUpClosedByTheWindowManager() {
-        app::Windows win;
+        app::Windows win(answer_);
         win.start();
         QVERIFY(QTest::qWaitForWindowActive(win.flogo().window()));
         QTest::keyClick(win.flogo().window()->windowHandle(), Qt::Key_Space);
@@ -212,19 +211,19 @@ private slots:
     }
 
     void endWindow() {
-        app::Windows win;
+        app::Windows win(answer_);
         win.frmend().Show();
         QWidget* end = win.frmend().window();
         QVERIFY(QTest::qWaitForWindowActive(end));
         QCOMPARE(end->size(), pxRect(0, 0, 10170, 3915).size());
         QVERIFY(centredOnScreen(end));
-        QCOMPARE(win.frmend().Command1->text(), QStringLiteral("Exit"));
-        QCOMPARE(win.frmend().Command3->text(), QStringLiteral("Restart"));
-        QCOMPARE(win.frmend().Command1->geometry(), pxRect(2520, 2520, 2055, 615));
-        QCOMPARE(win.frmend().Command3->geometry(), pxRect(5160, 2520, 2055, 615));
+        QCOMPARE(win.frmend().screen()->Command1->text(), QStringLiteral("Exit"));
+        QCOMPARE(win.frmend().screen()->Command3->text(), QStringLiteral("Restart"));
+        QCOMPARE(win.frmend().screen()->Command1->geometry(), pxRect(2520, 2520, 2055, 615));
+        QCOMPARE(win.frmend().screen()->Command3->geometry(), pxRect(5160, 2520, 2055, 615));
 
         // "Restart" holds the focus: Space restarts.
-        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().screen()->Command3);
         QTest::keyClick(end->windowHandle(), Qt::Key_Space);
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2"));
         QCOMPARE(answer_.ends, 0);
@@ -234,20 +233,20 @@ private slots:
         win.frmend().Show();
         end = win.frmend().window();
         QVERIFY(QTest::qWaitForWindowActive(end));
-        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().screen()->Command3);
         QTest::keyClick(end->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), win.frmend().Command1);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().screen()->Command1);
         QTest::keyClick(end->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), win.frmend().Command3);
+        QCOMPARE(QApplication::focusWidget(), win.frmend().screen()->Command3);
         QCOMPARE(answer_.ends, 0);
-        QTest::mouseClick(win.frmend().Command1, Qt::LeftButton);
+        QTest::mouseClick(win.frmend().screen()->Command1, Qt::LeftButton);
         QCOMPARE(answer_.ends, 1);
     }
 
     // From the splash through three games: two players cancelled after a turn each, three
     // players cancelled in the middle of a walk, and four players to the end of the game.
     void wholeFlow() {
-        app::Windows win;
+        app::Windows win(answer_);
         ScriptedDie die;
         win.setDie(&die);
         win.start();
@@ -266,7 +265,7 @@ private slots:
         QStringList ladderLines;
         answer_.onOpen = [&](const Shown& s) {
             if (s.title != QLatin1String("MOVE UP") || !win.Form1().loaded()) return;
-            ui::Form1Window* b = win.Form1().board();
+            ui::Form1Window* b = win.Form1().screen();
             for (int i = 0; i < 11; ++i) {
                 if (b->ldr[i]->isVisible()) ladderLines << QString::number(i);
             }
@@ -274,11 +273,11 @@ private slots:
 
         // Two players on the real timers: a six and a one up the ladder at 7, then a five.
         QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
-        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
-        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->Command1, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->cmdgo, Qt::LeftButton);
         QCOMPARE(whileBoardLoads, QStringList{"Form2 Form1 frmback"});
         QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
-        ui::Form1Window* b = win.Form1().board();
+        ui::Form1Window* b = win.Form1().screen();
         QVERIFY(QTest::qWaitForWindowExposed(b));
         QCOMPARE(b->Lp[1]->text(), QStringLiteral("Player 2"));
         QVERIFY(b->pictrn[2]->isHidden());
@@ -299,23 +298,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(win.frmend().window()));
         QTest::keyClick(win.frmend().window()->windowHandle(), Qt::Key_Space);
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
-        QVERIFY(win.Form2().Op2->isChecked());
-        QVERIFY(win.Form2().Frame2->isHidden());
-        for (auto* t : {win.Form2().Tp1, win.Form2().Tp2, win.Form2().Tp3, win.Form2().Tp4}) {
+        QVERIFY(win.Form2().screen()->Op2->isChecked());
+        QVERIFY(win.Form2().screen()->Frame2->isHidden());
+        for (auto* t : {win.Form2().screen()->Tp1, win.Form2().screen()->Tp2, win.Form2().screen()->Tp3, win.Form2().screen()->Tp4}) {
             QVERIFY(!t->isEnabled());
         }
-        QCOMPARE(win.Form2().Tp4->text(), QStringLiteral("Player 4"));
+        QCOMPARE(win.Form2().screen()->Tp4->text(), QStringLiteral("Player 4"));
         QCOMPARE(int{win.Form1().state().prevroll}, 5);
 
         // Three players: the first roll may not repeat the last roll of the game before.
         QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
-        QTest::mouseClick(win.Form2().Op3, Qt::LeftButton);
-        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
-        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->Op3, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->Command1, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->cmdgo, Qt::LeftButton);
         QCOMPARE(whileBoardLoads.size(), qsizetype{2});
         QCOMPARE(whileBoardLoads.back(), QStringLiteral("Form2 Form1 frmback"));
         QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
-        b = win.Form1().board();
+        b = win.Form1().screen();
         QVERIFY(b->pictrn[2]->isVisible() && b->pictrn[3]->isHidden());
         QCOMPARE(b->lscr->text(), QStringLiteral("??"));
         QCOMPARE(int{win.Form1().state().pos[0]}, 1);
@@ -339,23 +338,23 @@ private slots:
         QCOMPARE(loadedWindows(win), QStringLiteral("frmend frmback"));
 
         // Four named players, played to the end.
-        QTest::mouseClick(win.frmend().Command3, Qt::LeftButton);
+        QTest::mouseClick(win.frmend().screen()->Command3, Qt::LeftButton);
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
         QVERIFY(QTest::qWaitForWindowActive(win.Form2().window()));
-        QTest::mouseClick(win.Form2().Op4, Qt::LeftButton);
-        QTest::mouseClick(win.Form2().Command1, Qt::LeftButton);
-        QTRY_COMPARE(win.Form2().Tp1->selectedText(), QStringLiteral("Player 1"));
-        QTest::keyClicks(win.Form2().Tp1, "Ann");
+        QTest::mouseClick(win.Form2().screen()->Op4, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->Command1, Qt::LeftButton);
+        QTRY_COMPARE(win.Form2().screen()->Tp1->selectedText(), QStringLiteral("Player 1"));
+        QTest::keyClicks(win.Form2().screen()->Tp1, "Ann");
         const QStringList others{"Bob", "Cy", "Di"};
-        ui::TextBox* boxes[] = {win.Form2().Tp2, win.Form2().Tp3, win.Form2().Tp4};
+        ui::TextBox* boxes[] = {win.Form2().screen()->Tp2, win.Form2().screen()->Tp3, win.Form2().screen()->Tp4};
         for (int i = 0; i < 3; ++i) {
             boxes[i]->setFocus();
             boxes[i]->selectAll();
             QTest::keyClicks(boxes[i], others[i]);
         }
-        QTest::mouseClick(win.Form2().cmdgo, Qt::LeftButton);
+        QTest::mouseClick(win.Form2().screen()->cmdgo, Qt::LeftButton);
         QCOMPARE(loadedWindows(win), QStringLiteral("Form1 frmback"));
-        b = win.Form1().board();
+        b = win.Form1().screen();
         QCOMPARE(b->Lp[0]->text(), QStringLiteral("Ann"));
         QCOMPARE(b->Lp[3]->text(), QStringLiteral("Di"));
         QVERIFY(b->Lplc[2]->isVisible());

@@ -7,8 +7,7 @@
 #include <cstdio>
 
 #include "Form1Window.h"
-#include "MessageBox.h"
-#include "Process.h"
+#include "Shell.h"
 #include "Windows.h"
 
 namespace {
@@ -25,10 +24,21 @@ bool waitFor(Condition done, int ms = 20000) {
     return true;
 }
 
-bool session(kivo::app::Windows& windows, bool& ended) {
+// Message boxes answered at once and counted; the end of the process noted.
+class SessionShell : public kivo::ui::Shell {
+public:
+    void end() override { ended = true; }
+    int boxes = 0;
+    bool ended = false;
+
+protected:
+    void showMessageBox(const QString&, int, const QString&) override { ++boxes; }
+};
+
+bool session(kivo::app::Windows& windows, const SessionShell& shell) {
     windows.start();
     windows.flogo().leave();
-    kivo::ui::Form2& setup = windows.Form2();
+    kivo::ui::Form2Window& setup = *windows.Form2().screen();
     setup.Op3->click();
     setup.Command1->click();
     QTest::qWait(10);  // the queued Home + Shift+End
@@ -36,19 +46,19 @@ bool session(kivo::app::Windows& windows, bool& ended) {
     setup.cmdgo->click();
 
     for (int turn = 0; turn < 3; ++turn) {
-        kivo::ui::Form1Window* board = windows.Form1().board();
+        kivo::ui::Form1Window* board = windows.Form1().screen();
         board->cmdshuffle->click();
         if (!waitFor([&] { return board->cmdmove->isEnabled(); })) return false;
         board->cmdmove->click();
         if (!waitFor([&] { return board->cmdshuffle->isEnabled(); })) return false;
     }
-    windows.Form1().board()->Cmdexit->click();
-    windows.frmend().Command3->click();  // "Restart"
-    windows.Form2().Command1->click();
-    windows.Form2().cmdgo->click();
-    windows.Form1().board()->Cmdexit->click();
-    windows.frmend().Command1->click();  // "Exit"
-    return ended;
+    windows.Form1().screen()->Cmdexit->click();
+    windows.frmend().screen()->Command3->click();  // "Restart"
+    windows.Form2().screen()->Command1->click();
+    windows.Form2().screen()->cmdgo->click();
+    windows.Form1().screen()->Cmdexit->click();
+    windows.frmend().screen()->Command1->click();  // "Exit"
+    return shell.ended;
 }
 
 }  // namespace
@@ -57,17 +67,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-    int boxes = 0;
-    kivo::ui::setMessageBox([&](const QString&, int, const QString&) { ++boxes; });
-    bool ended = false;
-    kivo::ui::setEnd([&] { ended = true; });
+    SessionShell shell;
     bool ok = false;
     {
-        kivo::app::Windows windows;
-        ok = session(windows, ended);
+        kivo::app::Windows windows(shell);
+        ok = session(windows, shell);
     }
     QTest::qWait(10);  // the unloaded windows are freed
-    std::printf("session: %s, %d message boxes\n", ok ? "played to Exit" : "stuck", boxes);
+    std::printf("session: %s, %d message boxes\n", ok ? "played to Exit" : "stuck", shell.boxes);
     std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
     return ok ? 0 : 1;
 }

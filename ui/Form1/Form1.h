@@ -7,20 +7,18 @@
 #include "BoardRules.h"
 #include "BoardState.h"
 #include "DieSource.h"
+#include "Form1Window.h"
 #include "Window.h"
 
 namespace kivo::ui {
 
-class Form1Window;
-
-class Form1 : public WindowObject {
+class Form1 : public WindowOf<Form1Window> {
 public:
     // Where the new game's set-up comes from when the window loads.
     using SetupSource = std::function<SetupChoice()>;
-    explicit Form1(SetupSource setup, DieSource* die = nullptr);
+    Form1(Shell& shell, SetupSource setup, DieSource* die = nullptr);
 
     BoardState& state() { return state_; }
-    Form1Window* board() const;
     std::function<void()> showFrmend;
 
     void Cmdexit_Click();  // "Cancel": the game is abandoned for the end window

@@ -1,56 +1,35 @@
 #include "Form1Window.h"
 
-#include "Fonts.h"
+#include <algorithm>
+
 #include "Form1Layout.h"
-#include "MessageBox.h"
-#include "Process.h"
+#include "Form1Speech.h"
+#include "SharedPictures.h"
+#include "Shell.h"
 
 // The pictures are compiled into this library; a static library must ask for them.
 static void loadForm1Pictures() { Q_INIT_RESOURCE(Form1); }
 
 namespace kivo::ui {
 
-namespace L = kivo::form1;
+namespace L = kivo::layout::form1;
 
 namespace {
 
-const char* const kFigures[] = {"green", "red", "blue", "magenta"};
-
-Picture figure(int player) {
-    return Picture(QStringLiteral(":/Form1/figure-%1.svg").arg(QLatin1String(kFigures[player])));
-}
-
-TwipsRect twips(const L::Rect& r) { return {r.left, r.top, r.width, r.height}; }
-
-QFont qfont(const L::Font& f) { return layoutFont(f.family, f.points, f.bold, f.italic); }
-
-LabelStyle labelStyle(const L::LabelLook& look, float maxWidth = 0) {
-    LabelStyle s;
-    s.fore = look.fore;
-    s.back = look.back;
-    s.opaque = look.opaque;
-    s.font = qfont(look.font);
-    s.align = look.align == L::Align::Center ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
-    s.autoSize = look.autoSize;
-    s.border = look.border;
-    s.maxWidth = maxWidth;
-    return s;
-}
+const QString kFigures[] = {QStringLiteral(":/Form1/figure-green.svg"),
+                            QStringLiteral(":/Form1/figure-red.svg"),
+                            QStringLiteral(":/Form1/figure-blue.svg"),
+                            QStringLiteral(":/Form1/figure-magenta.svg")};
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// Names and winners are sized to their text, but stop at the board's edge.
-constexpr float kPanelEdge = 3480;
 
 }  // namespace
 
 Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
-    : FormWindow(owner, L::kFormBack), rules_(state, *this, die) {
-    installFonts();
+    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)), rules_(state, *this, die) {
     loadForm1Pictures();
-    setWindowTitle(QStringLiteral("Form1"));
-    setWindowIcon(Picture(QStringLiteral(":/Form1/window-icon.svg"))
-                      .icon(QStringLiteral(":/Form1/window-icon-16.svg")));
+    shared::loadPictures();
+    setWindowIcon(shell().pictures().icon(shared::kBoardIcon, shared::kBoardIconSmall));
     resize(px(L::kFormWidth), px(L::kFormHeight));
     // Creation order is stacking order: squares, markers, lines, the other drawn items, then
     // the turn marker, the picture boxes, the die frames and the buttons on top.
@@ -58,134 +37,116 @@ Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
     buildPanel();
     buildDie();
     buildButtons();
-    for (int i = 0; i < 4; ++i) describe({Ctl::plr, i});
-    describe({Ctl::lscr});
+    describeBoard(*this);
     tdie = new Timer(this, L::kTdieInterval, [this] { rules_.tdie_Timer(); });
     tmov = new Timer(this, L::kTmovInterval, [this] { rules_.tmov_Timer(); });
 }
 
+Form1Window::~Form1Window() = default;
+
 void Form1Window::buildBoard() {
-    const LabelStyle square = labelStyle(L::kSquareLook);
     for (int n = 1; n <= 100; ++n) {
         const L::Design d = L::design({Ctl::Lpos, n - 1});
-        auto* sq = new Label(this, twips(d.rect), square, qs(d.caption));
-        sq->setBackColor(d.back);
-        sq->setAccessibleName(qs(L::squareDescription(n)));
-        Lpos[n - 1] = sq;
+        Lpos[n - 1] = new Label(this, d.rect, L::kSquareLook, qs(d.caption));
+        Lpos[n - 1]->setBackColor(d.back);
     }
-    const Picture snakeSign(QStringLiteral(":/Form1/snake-sign.svg"));
-    const Picture ladderSign(QStringLiteral(":/Form1/ladder-sign.svg"));
+    const Picture snakeSign = shell().pictures().get(QStringLiteral(":/Form1/snake-sign.svg"));
+    const Picture ladderSign = shell().pictures().get(shared::kLadderSign);
     for (int i = 0; i < 11; ++i) {
-        imsnk[i] = new Image(this, twips(L::snakeMarker(i)), snakeSign);
-        Imldr[i] = new Image(this, twips(L::ladderMarker(i)), ladderSign);
+        imsnk[i] = new Image(this, L::snakeMarker(i), snakeSign);
+        Imldr[i] = new Image(this, L::ladderMarker(i), ladderSign);
     }
     for (int i = 0; i < 11; ++i) {
-        const L::Segment& s = L::kSnakeLines[i];
-        snk[i] = new Line(this, s.x1, s.y1, s.x2, s.y2, L::kSnakeLineColor, L::kSnakeLadderLinePx);
+        snk[i] = new Line(this, L::kSnakeLines[i], L::kSnakeLineColor, L::kSnakeLadderLinePx);
         snk[i]->hide();
     }
     for (int i = 0; i < 11; ++i) {
-        const L::Segment& s = L::kLadderLines[i];
-        ldr[i] = new Line(this, s.x1, s.y1, s.x2, s.y2, L::kLadderLineColor, L::kSnakeLadderLinePx);
+        ldr[i] = new Line(this, L::kLadderLines[i], L::kLadderLineColor, L::kSnakeLadderLinePx);
         ldr[i]->hide();
     }
 }
 
 void Form1Window::buildPanel() {
-    Lstart = new Label(this, twips(L::kLstart), labelStyle(L::kLstartLook), QStringLiteral("Start ->"));
-    const L::Design ptr = L::design({Ctl::Picptr});
-    Picptr = new Image(this, twips(ptr.rect), Picture(QStringLiteral(":/Form1/pointer.svg")));
+    Pictures& pictures = shell().pictures();
+    Lstart = new Label(this, L::kLstart);
+    Picptr = new Image(this, L::design({Ctl::Picptr}).rect,
+                       pictures.get(QStringLiteral(":/Form1/pointer.svg")));
     for (int i = 0; i < 4; ++i) {
         const L::Design d = L::design({Ctl::Lp, i});
-        Lp[i] = new Label(this, twips(d.rect), labelStyle(L::kLpLook, kPanelEdge - d.rect.left),
-                          qs(d.caption));
+        Lp[i] = new Label(this, d.rect, L::kLpLook, qs(d.caption), L::kBoardLeft - d.rect.left);
         Lp[i]->setVisible(d.visible);
     }
-    const L::Segment& rule = L::kLine1;
-    Line1 = new Line(this, rule.x1, rule.y1, rule.x2, rule.y2, L::kWindowText, L::kLine1Px);
-    Label1 = new Label(this, twips(L::kWinnersLabel), labelStyle(L::kWinnersLook),
-                       QStringLiteral("Winners:"));
+    Line1 = new Line(this, L::kLine1, layout::kWindowText, L::kLine1Px);
+    Label1 = new Label(this, L::kLabel1);
     for (int k = 0; k < 3; ++k) {
         const L::Design place = L::design({Ctl::Lplc, k});
-        Lplc[k] = new Label(this, twips(place.rect), labelStyle(L::kLplcLook), qs(place.caption));
+        Lplc[k] = new Label(this, place.rect, L::kLplcLook, qs(place.caption));
         Lplc[k]->setVisible(place.visible);
         const L::Design name = L::design({Ctl::lwnr, k});
-        lwnr[k] = new Label(this, twips(name.rect), labelStyle(L::kLwnrLook, kPanelEdge - name.rect.left),
-                            qs(name.caption));
+        lwnr[k] = new Label(this, name.rect, L::kLwnrLook, qs(name.caption),
+                            L::kBoardLeft - name.rect.left);
         lwnr[k]->setVisible(name.visible);
     }
     const L::Design roll = L::design({Ctl::lscr});
-    lscr = new Label(this, twips(roll.rect), labelStyle(L::kLscrLook), qs(roll.caption));
-    Label2 = new Label(this, twips(L::kCredit), labelStyle(L::kCreditLook),
-                       QString::fromLatin1(L::kCreditText));
+    lscr = new Label(this, roll.rect, L::kLscrLook, qs(roll.caption));
+    Label2 = new Label(this, L::kLabel2);
 
     const L::Design marker = L::design({Ctl::Strn});
-    ShapeStyle ms;
-    ms.filled = true;
-    ms.fill = L::kMarkerColor;
-    ms.border = L::kMarkerColor;
-    ms.borderPx = L::kMarkerBorderPx;
-    Strn = new Shape(this, twips(marker.rect), ms);
+    Strn = new Shape(this, marker.rect,
+                     {.filled = true, .fill = marker.back, .border = L::kMarkerColor,
+                      .borderPx = L::kMarkerBorderPx});
 
     for (int i = 0; i < 4; ++i) {
         const L::Design d = L::design({Ctl::pictrn, i});
-        pictrn[i] = new PictureBox(this, twips(d.rect), d.back, figure(i));
+        pictrn[i] = new PictureBox(this, d.rect, d.back, pictures.get(kFigures[i]));
         pictrn[i]->setVisible(d.visible);
     }
     for (int k = 0; k < 3; ++k) {
         const L::Design d = L::design({Ctl::Pwnr, k});
-        Pwnr[k] = new PictureBox(this, twips(d.rect), d.back,
-                                 k == 0 ? Picture(QStringLiteral(":/Form1/binoculars.svg"))
+        Pwnr[k] = new PictureBox(this, d.rect, d.back,
+                                 k == 0 ? pictures.get(QStringLiteral(":/Form1/binoculars.svg"))
                                         : Picture());
         Pwnr[k]->setVisible(d.visible);
     }
     for (int i = 0; i < 4; ++i) {
         const L::Design d = L::design({Ctl::plr, i});
-        plr[i] = new PictureBox(this, twips(d.rect), d.back, figure(i));
+        plr[i] = new PictureBox(this, d.rect, d.back, pictures.get(kFigures[i]));
         plr[i]->setVisible(d.visible);
     }
 }
 
 void Form1Window::buildDie() {
-    ShapeStyle silver;
-    silver.filled = true;
-    silver.fill = L::kDieSilver;
-    silver.border = 0x00000000;
-    ShapeStyle pip;
-    pip.circle = true;
-    pip.filled = true;
-    pip.fill = 0x00000000;
-    pip.bordered = false;
+    const ShapeStyle silver{.filled = true, .fill = L::kDieSilver, .border = L::kDieBorder};
+    const ShapeStyle pip{.circle = true, .filled = true, .fill = L::kPipColor, .bordered = false};
     for (int face = 1; face <= 6; ++face) {
         const L::Design d = L::design({Ctl::f, face});
-        f[face] = new Frame(this, twips(d.rect), d.back);
-        new Shape(f[face], twips(L::kDieSquare), silver);
+        f[face] = new Frame(this, {d.rect, "", {}, d.back, false});
+        new Shape(f[face], L::kDieSquare, silver);
         for (const L::Pip& p : L::pips(face)) {
             new Shape(f[face], {p.left, p.top, L::kPipSize, L::kPipSize}, pip);
         }
-        f[face]->setAccessibleName(QStringLiteral("Die: %1").arg(face));
         f[face]->hide();
     }
 }
 
 void Form1Window::buildButtons() {
-    const QFont bf = qfont(L::kButtonFont);
-    // The layout leaves the captions' colour to the platform; light text reads on dark grey.
-    constexpr std::uint32_t kCaption = 0x00F0F0F0;
-    auto make = [&](Ctl kind) {
+    auto make = [&](Ctl kind, int tab) {
         const L::Design d = L::design({kind});
-        auto* b = new Button(this, twips(d.rect), qs(d.caption), bf, d.back, kCaption);
+        auto* b = new Button(this, {d.rect, d.caption.c_str(), L::kButtonFont, d.back, L::kButtonFore, tab});
         b->setEnabled(d.enabled);
         return b;
     };
-    cmdmove = make(Ctl::cmdmove);
-    cmdshuffle = make(Ctl::cmdshuffle);
-    Cmdexit = make(Ctl::Cmdexit);
-    cmdshuffle->onClick([this] { rules_.cmdshuffle_Click(); });
-    cmdmove->onClick([this] { rules_.cmdmove_Click(); });
-    setTabOrder(cmdshuffle, cmdmove);
-    setTabOrder(cmdmove, Cmdexit);
-    cmdshuffle->setFocus(Qt::OtherFocusReason);  // first in the keyboard order
+    const auto tabOf = [](Ctl kind) {
+        return static_cast<int>(std::find(std::begin(L::kTabOrder), std::end(L::kTabOrder), kind) -
+                                std::begin(L::kTabOrder));
+    };
+    cmdmove = make(Ctl::cmdmove, tabOf(Ctl::cmdmove));
+    cmdshuffle = make(Ctl::cmdshuffle, tabOf(Ctl::cmdshuffle));
+    Cmdexit = make(Ctl::Cmdexit, tabOf(Ctl::Cmdexit));
+    onClick(cmdshuffle, [this] { rules_.cmdshuffle_Click(); });
+    onClick(cmdmove, [this] { rules_.cmdmove_Click(); });
+    orderTabs();
+    control({L::kTabOrder[0]}).widget()->setFocus(Qt::OtherFocusReason);
 }
 
 Control& Form1Window::control(ControlRef c) const {
@@ -241,44 +202,17 @@ std::string Form1Window::caption(ControlRef c) const {
 
 void Form1Window::setCaption(ControlRef c, const std::string& text) {
     label(c)->setCaption(qs(text));
-    describe(c);
-    if (c.kind == Ctl::Lp) describe({Ctl::plr, c.index});
+    describe(*this, c);
 }
 
 void Form1Window::setLeft(ControlRef c, float twips) {
     control(c).setLeft(twips);
-    describe(c);
+    describe(*this, c);
 }
 
 void Form1Window::setTop(ControlRef c, float twips) {
     control(c).setTop(twips);
-    describe(c);
-}
-
-// Tokens by their player's name and square, the roll display by the total, the winners by
-// place and name.
-void Form1Window::describe(ControlRef c) {
-    switch (c.kind) {
-        case Ctl::plr: {
-            const TwipsRect r = plr[c.index]->twips();
-            const int n = L::squareAt(r.left + r.width / 2, r.top + r.height / 2);
-            const QString where = n ? QStringLiteral("on square %1").arg(n) : QStringLiteral("at the start");
-            plr[c.index]->setAccessibleName(Lp[c.index]->caption() + QLatin1Char(' ') + where);
-            break;
-        }
-        case Ctl::lscr: {
-            const QString total = lscr->caption().trimmed();
-            lscr->setAccessibleName(total == QLatin1String("??") ? QStringLiteral("Roll: not thrown yet")
-                                                                 : QStringLiteral("Roll total: ") + total);
-            break;
-        }
-        case Ctl::lwnr:
-            lwnr[c.index]->setAccessibleName(
-                QStringLiteral("Place %1: %2").arg(c.index + 1).arg(lwnr[c.index]->caption()));
-            break;
-        default:
-            break;
-    }
+    describe(*this, c);
 }
 
 void Form1Window::copyPicture(ControlRef to, ControlRef from) {
@@ -288,9 +222,9 @@ void Form1Window::copyPicture(ControlRef to, ControlRef from) {
 void Form1Window::setFocus(ControlRef c) { control(c).widget()->setFocus(Qt::OtherFocusReason); }
 
 void Form1Window::msgBox(const std::string& prompt, int style, const std::string& title) {
-    messageBox(qs(prompt), style, qs(title));
+    shell().messageBox(qs(prompt), style, qs(title));
 }
 
-void Form1Window::endProcess() { End(); }
+void Form1Window::endProcess() { shell().end(); }
 
 }  // namespace kivo::ui

@@ -18,6 +18,7 @@ namespace kivo::ui {
 class Form1Window : public FormWindow, public BoardView {
 public:
     Form1Window(WindowObject& owner, BoardState& state, DieSource& die);
+    ~Form1Window() override;
 
     BoardRules& rules() { return rules_; }
 
@@ -72,7 +73,6 @@ private:
     void buildPanel();
     void buildDie();
     void buildButtons();
-    void describe(ControlRef c);  // keeps what a screen reader says of a control current
 
     BoardRules rules_;
 };

@@ -5,16 +5,15 @@
 #include <functional>
 
 #include "BoardRules.h"
-#include "Button.h"
-#include "Frame.h"
-#include "Inputs.h"
-#include "Label.h"
+#include "Form2Window.h"
 #include "Window.h"
 
 namespace kivo::ui {
 
-class Form2 : public WindowObject {
+class Form2 : public WindowOf<Form2Window> {
 public:
+    using WindowOf::WindowOf;
+
     std::function<void()> showForm1;
 
     // What the window shows now, as the board's set-up reads it.
@@ -25,23 +24,8 @@ public:
     void cmdreset_Click();  // "Reset"
     void cmdgo_Click();     // "GO"
 
-    // The controls, while loaded.
-    Frame* Frame1 = nullptr;
-    Frame* Frame2 = nullptr;
-    OptionButton* Op2 = nullptr;
-    OptionButton* Op3 = nullptr;
-    OptionButton* Op4 = nullptr;
-    Button* Command1 = nullptr;
-    TextBox* Tp1 = nullptr;
-    TextBox* Tp2 = nullptr;
-    TextBox* Tp3 = nullptr;
-    TextBox* Tp4 = nullptr;
-    Button* cmdgo = nullptr;
-    Button* cmdreset = nullptr;
-
 protected:
     FormWindow* load() override;
-    void unloading() override;
 };
 
 }  // namespace kivo::ui

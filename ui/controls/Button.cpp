@@ -1,26 +1,19 @@
 #include "Button.h"
 
-#include "MessageBox.h"
+#include "Fonts.h"
 
 namespace kivo::ui {
 
-Button::Button(QWidget* parent, TwipsRect rect, const QString& caption, const QFont& font,
-               std::uint32_t back, std::uint32_t fore)
-    : QPushButton(caption, parent), Control(this, rect) {
-    setFont(font);
+Button::Button(QWidget* parent, const layout::ButtonLook& look)
+    : QPushButton(QString::fromUtf8(look.caption), parent), Control(this, look.rect, look.tab) {
+    setFont(layoutFont(look.font));
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);  // Enter presses the focused button, as Space does
     QPalette p = palette();
-    p.setColor(QPalette::ButtonText, bgr(fore));
+    p.setColor(QPalette::ButtonText, bgr(look.fore));
     setPalette(p);
-    setBackColor(back);
-    setTwips(rect);
-}
-
-void Button::onClick(std::function<void()> handler) {
-    QObject::connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] {
-        if (!messageBoxOpen()) handler();
-    });
+    setBackColor(look.back);
+    setTwips(look.rect);
 }
 
 void Button::applyBackColor() {

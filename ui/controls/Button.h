@@ -3,7 +3,6 @@
 // the focus.
 
 #include <QPushButton>
-#include <functional>
 
 #include "Control.h"
 
@@ -11,11 +10,7 @@ namespace kivo::ui {
 
 class Button : public QPushButton, public Control {
 public:
-    Button(QWidget* parent, TwipsRect rect, const QString& caption, const QFont& font,
-           std::uint32_t back, std::uint32_t fore);
-
-    // The click handler. It never runs while a message box is open.
-    void onClick(std::function<void()> handler);
+    Button(QWidget* parent, const layout::ButtonLook& look);
 
 protected:
     void applyBackColor() override;

@@ -1,5 +1,6 @@
 #pragma once
-// What every control kind shares: a place in twips and a background colour.
+// What every control kind shares: a place in twips, a background colour and, for those that
+// take the focus, a place in the window's keyboard order.
 
 #include <QWidget>
 #include <cstdint>
@@ -11,16 +12,19 @@ namespace kivo::ui {
 
 class Control {
 public:
-    Control(QWidget* self, TwipsRect rect) : self_(self), rect_(rect) {}
+    Control(QWidget* self, TwipsRect rect, int tab = kNoTab) : self_(self), rect_(rect), tab_(tab) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+
+    static constexpr int kNoTab = -1;
 
     QWidget* widget() const { return self_; }
     const TwipsRect& twips() const { return rect_; }
     void setTwips(const TwipsRect& r);
     void setLeft(float t) { setTwips({t, rect_.top, rect_.width, rect_.height}); }
     void setTop(float t) { setTwips({rect_.left, t, rect_.width, rect_.height}); }
+    int tab() const { return tab_; }
 
     std::uint32_t backColor() const { return back_; }
     void setBackColor(std::uint32_t value);
@@ -32,6 +36,7 @@ protected:
 private:
     QWidget* self_;
     TwipsRect rect_;
+    int tab_;
     std::uint32_t back_ = 0x00FFFFFF;
 };
 

@@ -34,11 +34,11 @@ QString usableFamily(const QString& family, float points) {
 }
 }  // namespace
 
-QFont layoutFont(const char* family, float points, bool bold, bool italic) {
-    QFont f(usableFamily(QString::fromLatin1(family), points));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setItalic(italic);
+QFont layoutFont(const layout::Font& font) {
+    QFont f(usableFamily(QString::fromLatin1(font.family), font.points));
+    f.setPointSizeF(font.points);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
     return f;
 }
 

@@ -3,11 +3,13 @@
 
 #include <QFont>
 
+#include "LayoutTypes.h"
+
 namespace kivo::ui {
 
 // Registers the stand-ins once; safe to call again. The game runs with none of them installed.
 void installFonts();
 
-QFont layoutFont(const char* family, float points, bool bold, bool italic);
+QFont layoutFont(const layout::Font& font);
 
 }  // namespace kivo::ui

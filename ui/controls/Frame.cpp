@@ -2,15 +2,17 @@
 
 #include <QPainter>
 
+#include "Fonts.h"
+
 namespace kivo::ui {
 
-Frame::Frame(QWidget* parent, TwipsRect rect, std::uint32_t back, const QString& caption,
-             bool border, const QFont& font)
-    : QWidget(parent), Control(this, rect), caption_(caption), border_(border) {
-    setFont(font);
+Frame::Frame(QWidget* parent, const layout::FrameLook& look)
+    : QWidget(parent), Control(this, look.rect), caption_(QString::fromUtf8(look.caption)),
+      border_(look.border) {
+    if (look.font.family) setFont(layoutFont(look.font));
     setFocusPolicy(Qt::NoFocus);
-    setBackColor(back);
-    setTwips(rect);
+    setBackColor(look.back);
+    setTwips(look.rect);
 }
 
 void Frame::paintEvent(QPaintEvent*) {

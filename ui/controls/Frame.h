@@ -10,8 +10,7 @@ namespace kivo::ui {
 
 class Frame : public QWidget, public Control {
 public:
-    Frame(QWidget* parent, TwipsRect rect, std::uint32_t back, const QString& caption = {},
-          bool border = false, const QFont& font = {});
+    Frame(QWidget* parent, const layout::FrameLook& look);
 
 protected:
     void paintEvent(QPaintEvent*) override;

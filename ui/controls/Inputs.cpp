@@ -2,15 +2,16 @@
 
 #include <limits>
 
+#include "Fonts.h"
+
 namespace kivo::ui {
 
-OptionButton::OptionButton(QWidget* parent, TwipsRect rect, const QString& caption,
-                           const QFont& font, std::uint32_t back)
-    : QRadioButton(caption, parent), Control(this, rect) {
-    setFont(font);
+OptionButton::OptionButton(QWidget* parent, const layout::OptionLook& look)
+    : QRadioButton(QString::fromUtf8(look.caption), parent), Control(this, look.rect, look.tab) {
+    setFont(layoutFont(look.font));
     setFocusPolicy(Qt::StrongFocus);
-    setBackColor(back);
-    setTwips(rect);
+    setBackColor(look.back);
+    setTwips(look.rect);
     // Tab enters a group of options at the selected one, also when a handler selected it:
     // Qt leaves the tab stop on the option that last had the focus, which would then select
     // itself again as the focus passes.
@@ -29,15 +30,14 @@ void OptionButton::focusInEvent(QFocusEvent* e) {
     setChecked(true);
 }
 
-TextBox::TextBox(QWidget* parent, TwipsRect rect, const QString& text, int maxLength,
-                 const QFont& font, std::uint32_t back)
-    : QLineEdit(parent), Control(this, rect) {
-    setFont(font);
+TextBox::TextBox(QWidget* parent, const layout::TextBoxLook& look)
+    : QLineEdit(parent), Control(this, look.rect, look.tab) {
+    setFont(layoutFont(look.font));
     // Qt reads a limit of 0 as "nothing may be typed"; no limit is the largest one.
-    setMaxLength(maxLength > 0 ? maxLength : std::numeric_limits<int>::max());
-    setText(text);
-    setBackColor(back);
-    setTwips(rect);
+    setMaxLength(look.maxLength > 0 ? look.maxLength : std::numeric_limits<int>::max());
+    setText(QString::fromUtf8(look.text));
+    setBackColor(look.back);
+    setTwips(look.rect);
 }
 
 void TextBox::applyBackColor() {

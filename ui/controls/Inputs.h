@@ -11,8 +11,7 @@ namespace kivo::ui {
 
 class OptionButton : public QRadioButton, public Control {
 public:
-    OptionButton(QWidget* parent, TwipsRect rect, const QString& caption, const QFont& font,
-                 std::uint32_t back);
+    OptionButton(QWidget* parent, const layout::OptionLook& look);
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
@@ -20,9 +19,7 @@ protected:
 
 class TextBox : public QLineEdit, public Control {
 public:
-    // maxLength 0 means no limit.
-    TextBox(QWidget* parent, TwipsRect rect, const QString& text, int maxLength, const QFont& font,
-            std::uint32_t back);
+    TextBox(QWidget* parent, const layout::TextBoxLook& look);
 
 protected:
     void applyBackColor() override;

@@ -2,31 +2,39 @@
 
 #include <QFontMetrics>
 
+#include "Fonts.h"
+
 namespace kivo::ui {
 
-Label::Label(QWidget* parent, TwipsRect rect, const LabelStyle& style, const QString& caption)
-    : QLabel(parent), Control(this, rect), style_(style) {
+Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
+             float maxWidth)
+    : QLabel(parent), Control(this, rect), look_(look), font_(layoutFont(look.font)),
+      maxWidth_(maxWidth) {
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
-    setFont(style.font);
-    setAlignment(style.align);
+    setFont(font_);
+    setAlignment(look.align == layout::Align::Center ? Qt::AlignCenter
+                                                      : (Qt::AlignLeft | Qt::AlignTop));
     setFocusPolicy(Qt::NoFocus);
-    if (style.border) {
+    if (look.border) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
     }
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, bgr(style.fore));
-    p.setColor(QPalette::Text, bgr(style.fore));
+    p.setColor(QPalette::WindowText, bgr(look.fore));
+    p.setColor(QPalette::Text, bgr(look.fore));
     setPalette(p);
-    setBackColor(style.back);
+    setBackColor(look.back);
     setTwips(rect);
     setCaption(caption);
 }
 
+Label::Label(QWidget* parent, const layout::Text& text)
+    : Label(parent, text.rect, text.look, QString::fromUtf8(text.caption)) {}
+
 void Label::setCaption(const QString& text) {
     setText(text);
-    if (style_.autoSize) {
+    if (look_.autoSize) {
         fitToText();
     } else {
         fitFont();
@@ -35,22 +43,22 @@ void Label::setCaption(const QString& text) {
 
 void Label::resizeEvent(QResizeEvent* e) {
     QLabel::resizeEvent(e);
-    if (!style_.autoSize) fitFont();
+    if (!look_.autoSize) fitFont();
 }
 
 // A stand-in font may run wider than the one the layout was made for: a fixed-size label's
 // caption then steps down in size (to no less than two thirds) rather than lose its ends.
 void Label::fitFont() {
-    QFont f = style_.font;
+    QFont f = font_;
     const int room = contentsRect().width() - 2;
     for (int step = 0; step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room; ++step) {
-        f.setPointSizeF(style_.font.pointSizeF() * (1.0 - 0.05 * (step + 1)));
+        f.setPointSizeF(font_.pointSizeF() * (1.0 - 0.05 * (step + 1)));
     }
     setFont(f);
 }
 
 void Label::applyBackColor() {
-    if (style_.opaque) {
+    if (look_.opaque) {
         Control::applyBackColor();
     } else {
         setAutoFillBackground(false);
@@ -63,7 +71,7 @@ void Label::fitToText() {
     const int frame = 2 * frameWidth();
     float w = static_cast<float>(fm.horizontalAdvance(text()) + frame + 2) * kTwipsPerPixel;
     const float h = static_cast<float>(fm.height() + frame) * kTwipsPerPixel;
-    if (style_.maxWidth > 0 && w > style_.maxWidth) w = style_.maxWidth;
+    if (maxWidth_ > 0 && w > maxWidth_) w = maxWidth_;
     setTwips({twips().left, twips().top, w, h});
 }
 

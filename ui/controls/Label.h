@@ -8,20 +8,12 @@
 
 namespace kivo::ui {
 
-struct LabelStyle {
-    std::uint32_t fore = 0x80000008;
-    std::uint32_t back = 0x00FFFFFF;
-    bool opaque = true;
-    QFont font;
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
-    bool autoSize = false;
-    bool border = false;
-    float maxWidth = 0;  // sized to its text, but never wider than this (0: no limit)
-};
-
 class Label : public QLabel, public Control {
 public:
-    Label(QWidget* parent, TwipsRect rect, const LabelStyle& style, const QString& caption);
+    // maxWidth: a label sized to its text grows no wider than this (0: no limit).
+    Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
+          float maxWidth = 0);
+    Label(QWidget* parent, const layout::Text& text);
 
     QString caption() const { return text(); }
     void setCaption(const QString& text);
@@ -33,7 +25,9 @@ protected:
 private:
     void fitToText();
     void fitFont();
-    LabelStyle style_;
+    layout::LabelLook look_;
+    QFont font_;
+    float maxWidth_;
 };
 
 }  // namespace kivo::ui

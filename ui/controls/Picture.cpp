@@ -1,43 +1,40 @@
 #include "Picture.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
-#include <memory>
 
 namespace kivo::ui {
 
-namespace {
-QSvgRenderer& renderer(const QString& resource) {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
-    auto& r = cache[resource];
-    if (!r) r = std::make_shared<QSvgRenderer>(resource);
-    return *r;
-}
-
-QPixmap render(const QString& resource, int side) {
-    QPixmap pm(side, side);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    renderer(resource).render(&p, QRectF(0, 0, side, side));
-    return pm;
-}
-}  // namespace
-
-QSize Picture::size() const { return isNull() ? QSize() : renderer(resource_).defaultSize(); }
+QSize Picture::size() const { return svg_ ? svg_->defaultSize() : QSize(); }
 
 void Picture::draw(QPainter& p, const QRectF& target, bool stretch) const {
-    if (isNull()) return;
-    QSvgRenderer& r = renderer(resource_);
-    r.setAspectRatioMode(stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
-    r.render(&p, target);
+    if (!svg_) return;
+    svg_->setAspectRatioMode(stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+    svg_->render(&p, target);
 }
 
-QIcon Picture::icon(const QString& small) const {
-    QIcon icon;
+Pictures::Pictures() = default;
+Pictures::~Pictures() = default;
+
+Picture Pictures::get(const QString& resource) {
+    auto& svg = svgs_[resource];
+    if (!svg) svg = std::make_shared<QSvgRenderer>(resource);
+    return Picture(svg);
+}
+
+QIcon Pictures::icon(const QString& resource, const QString& small) {
+    QIcon& icon = icons_[resource];
+    if (!icon.isNull()) return icon;
+    const auto render = [this](const QString& name, int side) {
+        QPixmap pm(side, side);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        get(name).draw(p, QRectF(0, 0, side, side), true);
+        return pm;
+    };
     if (!small.isEmpty()) icon.addPixmap(render(small, 16));
-    for (int side : {32, 48, 64, 128, 256}) icon.addPixmap(render(resource_, side));
+    for (int side : {32, 48, 64, 128, 256}) icon.addPixmap(render(resource, side));
     return icon;
 }
 

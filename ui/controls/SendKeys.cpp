@@ -18,8 +18,6 @@ struct Stroke {
 int namedKey(const QString& name) {
     if (name == QLatin1String("Home")) return Qt::Key_Home;
     if (name == QLatin1String("End")) return Qt::Key_End;
-    if (name == QLatin1String("Enter")) return Qt::Key_Return;
-    if (name == QLatin1String("Tab")) return Qt::Key_Tab;
     return 0;
 }
 

@@ -13,6 +13,9 @@ Shape::Shape(QWidget* parent, TwipsRect rect, const ShapeStyle& style)
     setTwips(rect);
 }
 
+Shape::Shape(QWidget* parent, const layout::Border& border)
+    : Shape(parent, border.rect, {.border = border.color, .borderPx = border.widthPx}) {}
+
 void Shape::applyBackColor() { update(); }
 
 void Shape::paintEvent(QPaintEvent*) {
@@ -37,22 +40,21 @@ void Shape::paintEvent(QPaintEvent*) {
 
 namespace {
 // The widget spans the line's extent, with room for the pen.
-TwipsRect lineExtent(float x1, float y1, float x2, float y2, int widthPx) {
+TwipsRect lineExtent(const layout::Segment& s, int widthPx) {
     const float pad = static_cast<float>(widthPx) * kTwipsPerPixel;
-    const float l = std::min(x1, x2) - pad;
-    const float t = std::min(y1, y2) - pad;
-    return {l, t, std::max(x1, x2) + pad - l, std::max(y1, y2) + pad - t};
+    const float l = std::min(s.x1, s.x2) - pad;
+    const float t = std::min(s.y1, s.y2) - pad;
+    return {l, t, std::max(s.x1, s.x2) + pad - l, std::max(s.y1, s.y2) + pad - t};
 }
 }  // namespace
 
-Line::Line(QWidget* parent, float x1, float y1, float x2, float y2, std::uint32_t color,
-           int widthPx)
-    : QWidget(parent), Control(this, lineExtent(x1, y1, x2, y2, widthPx)), widthPx_(widthPx) {
+Line::Line(QWidget* parent, const layout::Segment& s, std::uint32_t color, int widthPx)
+    : QWidget(parent), Control(this, lineExtent(s, widthPx)), widthPx_(widthPx) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     const TwipsRect r = twips();
-    from_ = {(x1 - r.left) / kTwipsPerPixel, (y1 - r.top) / kTwipsPerPixel};
-    to_ = {(x2 - r.left) / kTwipsPerPixel, (y2 - r.top) / kTwipsPerPixel};
+    from_ = {(s.x1 - r.left) / kTwipsPerPixel, (s.y1 - r.top) / kTwipsPerPixel};
+    to_ = {(s.x2 - r.left) / kTwipsPerPixel, (s.y2 - r.top) / kTwipsPerPixel};
     setBackColor(color);
     setTwips(r);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// A rectangle or circle: an optional opaque fill and a border of a given colour and width.
+// A rectangle or circle: an optional opaque fill and a border of a given colour and width,
+// drawn inside the shape's rectangle.
 // A line: from (X1, Y1) to (X2, Y2) in twips, in a colour and width.
 
 #include <QWidget>
@@ -15,12 +16,12 @@ struct ShapeStyle {
     bool bordered = true;
     std::uint32_t border = 0;
     int borderPx = 1;
-    bool insideExtent = true;  // the border is drawn inside the shape's rectangle
 };
 
 class Shape : public QWidget, public Control {
 public:
     Shape(QWidget* parent, TwipsRect rect, const ShapeStyle& style);
+    Shape(QWidget* parent, const layout::Border& border);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -32,7 +33,7 @@ private:
 
 class Line : public QWidget, public Control {
 public:
-    Line(QWidget* parent, float x1, float y1, float x2, float y2, std::uint32_t color, int widthPx);
+    Line(QWidget* parent, const layout::Segment& s, std::uint32_t color, int widthPx);
 
 protected:
     void paintEvent(QPaintEvent*) override;

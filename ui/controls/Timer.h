@@ -1,7 +1,7 @@
 #pragma once
-// A timer control. It ticks on the user-interface thread while enabled. A tick is never
-// handled while an earlier tick of the same timer is still being handled (a message box
-// opened by the handler included), and never after the timer was disabled.
+// A timer control. It ticks on the user-interface thread while enabled. Qt never starts a
+// timer's tick while an earlier tick of the same timer is still being handled (a message box
+// opened by the handler included), and drops the ticks of a timer that was stopped.
 
 #include <QObject>
 #include <QTimer>
@@ -13,19 +13,13 @@ class Timer : public QObject {
 public:
     Timer(QObject* parent, int intervalMs, std::function<void()> handler);
 
-    bool enabled() const { return enabled_; }
+    bool enabled() const { return timer_.isActive(); }
     void setEnabled(bool on);
     int interval() const { return timer_.interval(); }
     void setInterval(int ms) { timer_.setInterval(ms); }
-    bool handling() const { return handling_; }
 
 private:
-    void tick();
-
     QTimer timer_;
-    std::function<void()> handler_;
-    bool enabled_ = false;
-    bool handling_ = false;
 };
 
 }  // namespace kivo::ui

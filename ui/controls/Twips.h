@@ -6,15 +6,15 @@
 #include <QRect>
 #include <cmath>
 
+#include "LayoutTypes.h"
+
 namespace kivo::ui {
 
 inline constexpr float kTwipsPerPixel = 15.0f;
 
 inline int px(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
-struct TwipsRect {
-    float left = 0, top = 0, width = 0, height = 0;
-};
+using TwipsRect = layout::Rect;
 
 inline QRect toPixels(const TwipsRect& r) {
     // Edges are rounded, not sizes, so neighbouring controls never overlap or gap by rounding.

@@ -1,28 +1,47 @@
 #include "Window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <functional>
+#include <algorithm>
+#include <vector>
 
 #include "Colors.h"
+#include "Control.h"
+#include "Shell.h"
 
 namespace kivo::ui {
 
-namespace {
-std::function<void()>& onClosed() {
-    static std::function<void()> fn;
-    return fn;
-}
-}  // namespace
-
-FormWindow::FormWindow(WindowObject& owner, std::uint32_t back)
+FormWindow::FormWindow(WindowObject& owner, std::uint32_t back, const QString& title)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner) {
+    setWindowTitle(title);
     QPalette p = palette();
     p.setColor(QPalette::Window, bgr(back));
     setPalette(p);
     setAutoFillBackground(true);
+}
+
+Shell& FormWindow::shell() const { return owner_.shell(); }
+
+void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
+    QObject::connect(button, &QAbstractButton::clicked, this,
+                     [this, handler = std::move(handler)] {
+                         if (!shell().messageBoxOpen()) handler();
+                     });
+}
+
+void FormWindow::orderTabs() {
+    std::vector<Control*> stops;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        auto* c = dynamic_cast<Control*>(w);
+        if (c && c->tab() != Control::kNoTab) stops.push_back(c);
+    }
+    std::sort(stops.begin(), stops.end(), [](Control* a, Control* b) { return a->tab() < b->tab(); });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {
@@ -67,9 +86,7 @@ void WindowObject::coverScreen(QWidget& w) {
 
 void WindowObject::closedByUser() {
     Unload();
-    if (onClosed()) onClosed()();
+    shell_.closedByUser();
 }
-
-void WindowObject::setOnClosedByUser(std::function<void()> fn) { onClosed() = std::move(fn); }
 
 }  // namespace kivo::ui

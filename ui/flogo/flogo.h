@@ -5,11 +5,14 @@
 #include <functional>
 
 #include "Window.h"
+#include "flogoWindow.h"
 
 namespace kivo::ui {
 
-class flogo : public WindowObject {
+class flogo : public WindowOf<flogoWindow> {
 public:
+    using WindowOf::WindowOf;
+
     std::function<void()> showFrmback;  // its load shows the backdrop first
     std::function<void()> showForm2;
 

@@ -3,12 +3,16 @@
 // every other window until the process ends. No controls, no handlers.
 
 #include "Window.h"
+#include "frmbackWindow.h"
 
 namespace kivo::ui {
 
-class frmback : public WindowObject {
+class frmback : public WindowOf<frmbackWindow> {
+public:
+    using WindowOf::WindowOf;
+
 protected:
-    FormWindow* load() override;
+    FormWindow* load() override { return new frmbackWindow(*this); }
     void place(QWidget& w) override { coverScreen(w); }
 };
 

@@ -3,24 +3,22 @@
 
 #include <functional>
 
-#include "Button.h"
 #include "Window.h"
+#include "frmendWindow.h"
 
 namespace kivo::ui {
 
-class frmend : public WindowObject {
+class frmend : public WindowOf<frmendWindow> {
 public:
+    using WindowOf::WindowOf;
+
     std::function<void()> showForm2;
 
     void Command1_Click();  // "Exit"
     void Command3_Click();  // "Restart"
 
-    Button* Command1 = nullptr;
-    Button* Command3 = nullptr;
-
 protected:
     FormWindow* load() override;
-    void unloading() override { Command1 = Command3 = nullptr; }
 };
 
 }  // namespace kivo::ui

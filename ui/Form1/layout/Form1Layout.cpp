@@ -5,7 +5,7 @@
 
 #include "Tables.h"
 
-namespace kivo::form1 {
+namespace kivo::layout::form1 {
 
 namespace {
 
@@ -49,7 +49,7 @@ void checkIndex(ControlRef c) {
 Rect squareRect(int n) {
     const int r = (n - 1) / 10;
     const int c = (n - 1) % 10;
-    const float left = 3480.0f + 840.0f * static_cast<float>(r % 2 == 0 ? c : 9 - c);
+    const float left = kBoardLeft + 840.0f * static_cast<float>(r % 2 == 0 ? c : 9 - c);
     return {left, 8160.0f - 840.0f * static_cast<float>(r), 795, 750};
 }
 
@@ -62,16 +62,6 @@ std::string squareCaption(int n) {
     if (n == 65) return "";
     if (contains(kSnakeHead, n)) return "       ";
     if (n == 64) return "64 ";
-    return std::to_string(n);
-}
-
-std::string squareDescription(int n) {
-    for (int i = 0; i < kSnakes; ++i) {
-        if (kSnakeHead[i] == n) return std::to_string(n) + ": snake down to " + std::to_string(kSnakeTail[i]);
-    }
-    for (int i = 0; i < kLadders; ++i) {
-        if (kLadderFoot[i] == n) return std::to_string(n) + ": ladder up to " + std::to_string(kLadderTop[i]);
-    }
     return std::to_string(n);
 }
 
@@ -182,4 +172,4 @@ Design design(ControlRef c) {
     throw std::out_of_range("no such control");
 }
 
-}  // namespace kivo::form1
+}  // namespace kivo::layout::form1

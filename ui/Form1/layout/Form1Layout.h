@@ -8,36 +8,9 @@
 #include <string>
 
 #include "Controls.h"
+#include "LayoutTypes.h"
 
-namespace kivo::form1 {
-
-struct Rect {
-    float left, top, width, height;
-};
-
-struct Font {
-    const char* family;
-    float points;
-    bool bold;
-    bool italic;
-};
-
-enum class Align { Left, Center };
-
-// How a label looks. A transparent label shows what lies under it.
-struct LabelLook {
-    std::uint32_t fore;
-    std::uint32_t back;
-    bool opaque;
-    Font font;
-    Align align;
-    bool autoSize;  // sized to its text
-    bool border;    // single-line border
-};
-
-struct Segment {
-    float x1, y1, x2, y2;
-};
+namespace kivo::layout::form1 {
 
 struct Pip {
     float left, top;
@@ -52,20 +25,19 @@ struct Design {
     std::string caption;
 };
 
-inline constexpr std::uint32_t kWindowText = 0x80000008;  // the system's window-text colour
-
 // The window.
+inline constexpr const char* kTitle = "Form1";
 inline constexpr float kFormWidth = 11850;
 inline constexpr float kFormHeight = 9000;
 inline constexpr std::uint32_t kFormBack = 0x00404080;
-inline constexpr std::uint32_t kFormFore = 0x00000000;
+
+// The board's left edge: the panel's names and winners stop there.
+inline constexpr float kBoardLeft = 3480;
 
 // Squares: square n is Lpos(n - 1).
 Rect squareRect(int n);
 std::uint32_t squareColor(int n);
 std::string squareCaption(int n);
-// What a screen reader says of square n: "46: snake down to 17", "7: ladder up to 26", "12".
-std::string squareDescription(int n);
 // The square whose rectangle holds the point, or 0 off the board.
 int squareAt(float x, float y);
 inline constexpr LabelLook kSquareLook{kWindowText, 0, true, {"Matisse ITC", 20.25f, true, false},
@@ -86,27 +58,31 @@ inline constexpr std::uint32_t kTokenBack = 0x00400000;
 inline constexpr std::uint32_t kMarkerColor = 0x00400000;
 inline constexpr int kMarkerBorderPx = 6;
 
-// The die: six frames at one place, each a silver square with black pips.
+// The die: six frames at one place, each a silver square with a black border and black pips.
 inline constexpr Rect kDieSquare{120, 240, 615, 615};
 inline constexpr std::uint32_t kDieSilver = 0x00C0C0C0;
+inline constexpr std::uint32_t kDieBorder = 0x00000000;
+inline constexpr std::uint32_t kPipColor = 0x00000000;
 inline constexpr float kPipSize = 135;
 std::span<const Pip> pips(int face);
 
 // Fixed furniture the rules never touch.
-inline constexpr Rect kLstart{1200, 8160, 1335, 585};
-inline constexpr LabelLook kLstartLook{0x00FFC0FF, kFormBack, true, {"Matisse ITC", 24, false, true},
-                                       Align::Left, true, false};
+inline constexpr Text kLstart{{1200, 8160, 1335, 585},
+                                      "Start ->",
+                                      {0x00FFC0FF, kFormBack, true, {"Matisse ITC", 24, false, true},
+                                       Align::Left, true, false}};
 inline constexpr Segment kLine1{120, 3480, 3240, 3480};
 inline constexpr int kLine1Px = 2;
-inline constexpr Rect kWinnersLabel{360, 3600, 2055, 420};
-inline constexpr LabelLook kWinnersLook{0x00C0E0FF, kFormBack, true,
-                                        {"OCR A Extended", 20.25f, true, true}, Align::Left, true,
-                                        false};
-inline constexpr Rect kCredit{3450, 0, 8475, 465};
-inline constexpr LabelLook kCreditLook{0x00E0E0E0, kFormBack, false,
+inline constexpr Text kLabel1{{360, 3600, 2055, 420},
+                                      "Winners:",
+                                      {0x00C0E0FF, kFormBack, true,
+                                       {"OCR A Extended", 20.25f, true, true}, Align::Left, true,
+                                       false}};
+inline constexpr Text kLabel2{{3450, 0, 8475, 465},
+                                      "Kivo  -  snakes and ladders for two to four players",
+                                      {0x00E0E0E0, kFormBack, false,
                                        {"Tempus Sans ITC", 18, true, true}, Align::Center, false,
-                                       false};
-inline constexpr const char* kCreditText = "Kivo  -  snakes and ladders for two to four players";
+                                       false}};
 
 // Looks of the controls the rules touch.
 inline constexpr LabelLook kLpLook{0x00C0E0FF, kFormBack, true,
@@ -119,7 +95,11 @@ inline constexpr LabelLook kLwnrLook{0x00C0C000, kFormBack, true,
 inline constexpr LabelLook kLscrLook{0x000000FF, 0x00FFFFC0, true, {"System", 19.5f, true, false},
                                      Align::Left, false, true};
 inline constexpr std::uint32_t kButtonBack = 0x00404040;
+// The layout leaves the captions' colour to the platform; light text reads on dark grey.
+inline constexpr std::uint32_t kButtonFore = 0x00F0F0F0;
 inline constexpr Font kButtonFont{"Tempus Sans ITC", 12, true, false};
+// The keyboard visits the buttons in this order; "Shuffle" has the focus when the board opens.
+inline constexpr Ctl kTabOrder[] = {Ctl::cmdshuffle, Ctl::cmdmove, Ctl::Cmdexit};
 
 // Timers, in milliseconds.
 inline constexpr int kTdieInterval = 10;
@@ -131,4 +111,4 @@ Design design(ControlRef c);
 // How many elements each control array has (1 for a single control).
 int count(Ctl kind);
 
-}  // namespace kivo::form1
+}  // namespace kivo::layout::form1

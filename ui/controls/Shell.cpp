@@ -1,0 +1,56 @@
+#include "Shell.h"
+
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+#include "BoardView.h"
+#include "Fonts.h"
+
+namespace kivo::ui {
+
+namespace {
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+        case kStop: return QMessageBox::Critical;
+        case kExclamation: return QMessageBox::Warning;
+        case kInformation: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+}  // namespace
+
+Shell::Shell() { installFonts(); }
+
+Shell::~Shell() = default;
+
+void Shell::messageBox(const QString& prompt, int style, const QString& title) {
+    ++openBoxes_;
+    struct Closed {
+        int& n;
+        ~Closed() { --n; }
+    } closed{openBoxes_};
+    showMessageBox(prompt, style, title);
+}
+
+void Shell::showMessageBox(const QString& prompt, int style, const QString& title) {
+    QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(prompt);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void Shell::end() {
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void Shell::closedByUser() const {
+    if (closedByUser_) closedByUser_();
+}
+
+}  // namespace kivo::ui
+

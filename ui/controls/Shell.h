@@ -1,0 +1,49 @@
+#pragma once
+// What every window gets from the program around it: modal message boxes, the end of the
+// process, word that the window manager closed a window, and the pictures. The program makes
+// one and hands it to each window; tests make their own and answer the boxes through it.
+
+#include <QString>
+#include <functional>
+
+#include "Picture.h"
+
+namespace kivo::ui {
+
+class Shell {
+public:
+    Shell();
+    virtual ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    // A modal box with a prompt, a title, an icon by style (16 stop, 48 exclamation,
+    // 64 information) and one OK button; returns when it has been dismissed.
+    void messageBox(const QString& prompt, int style, const QString& title);
+
+    // True from the moment a box opens until the handler that opened it goes on. Keys typed
+    // fast may still be on their way to a window after the box has closed; no button acts on
+    // them.
+    bool messageBoxOpen() const { return openBoxes_ > 0; }
+
+    // Ends the process at once with exit status 0: no further handler runs and every window
+    // vanishes.
+    virtual void end();
+
+    // The window manager closed a window, which has been unloaded.
+    void closedByUser() const;
+    void onClosedByUser(std::function<void()> fn) { closedByUser_ = std::move(fn); }
+
+    Pictures& pictures() { return pictures_; }
+
+protected:
+    // Shows the box and waits: the real one blocks every window of the program.
+    virtual void showMessageBox(const QString& prompt, int style, const QString& title);
+
+private:
+    int openBoxes_ = 0;
+    std::function<void()> closedByUser_;
+    Pictures pictures_;
+};
+
+}  // namespace kivo::ui

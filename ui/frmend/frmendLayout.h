@@ -1,0 +1,22 @@
+#pragma once
+// The end window's layout as plain data: places in twips, colours as 0x00BBGGRR, and each
+// button's place in the keyboard order.
+
+#include "LayoutTypes.h"
+
+namespace kivo::layout::frmend {
+
+inline constexpr const char* kTitle = "Form4";
+inline constexpr float kFormWidth = 10170;
+inline constexpr float kFormHeight = 3915;
+inline constexpr std::uint32_t kFormBack = 0x00FFFFFF;
+inline constexpr std::uint32_t kButtonBack = 0x00EC9C71;
+
+inline constexpr Rect kImage1{0, 0, 10170, 3915};  // the credit banner, stretched
+inline constexpr Border kShape1{{120, 120, 9975, 3735}, 0x006B3901, 4};
+inline constexpr ButtonLook kCommand1{{2520, 2520, 2055, 615}, "Exit",
+                                      {"Tempus Sans ITC", 18, true}, kButtonBack, kButtonText, 1};
+inline constexpr ButtonLook kCommand3{{5160, 2520, 2055, 615}, "Restart",
+                                      {"Tempus Sans ITC", 18, true}, kButtonBack, kButtonText, 0};
+
+}  // namespace kivo::layout::frmend
