@@ -20,7 +20,8 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/p
 fi
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKIVO_FUZZ=ON -DBUILD_TESTING=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
+    -DKIVO_FUZZ=ON -DKIVO_WERROR=ON -DBUILD_TESTING=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
+    >/dev/null
 cmake --build "$build" --target rules_fuzz
 
 rm -rf "$build/corpus" "$build/artifacts"

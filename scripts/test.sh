@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the debug build, the sanitizer build, then the
-# release build as it is packaged.
+# Checks the formatting, then builds everything and runs every test: the debug build, the
+# sanitizer build, then the release build as it is packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
+echo "=== format ==="
+bash scripts/format.sh --check
 for preset in debug asan; do
     echo "=== $preset ==="
     cmake --preset "$preset" >/dev/null
