@@ -10,9 +10,13 @@ Windows::Windows(ui::Shell& shell) : shell_(shell) {
     shell_.onClosedByUser([this] { closedByUser(); });
 }
 
-Windows::~Windows() { shell_.onClosedByUser({}); }
+Windows::~Windows() {
+    shell_.onClosedByUser({});
+}
 
-void Windows::start() { flogo().Show(); }
+void Windows::start() {
+    flogo().Show();
+}
 
 ui::flogo& Windows::flogo() {
     if (!flogo_) {
@@ -38,7 +42,8 @@ ui::Form2& Windows::Form2() {
 
 ui::Form1& Windows::Form1() {
     if (!form1_) {
-        form1_ = std::make_unique<ui::Form1>(shell_, [this] { return Form2().choice(); }, die_);
+        form1_ = std::make_unique<ui::Form1>(
+            shell_, [this] { return Form2().choice(); }, die_);
         form1_->showFrmend = [this] { frmend().Show(); };
     }
     return *form1_;

@@ -14,20 +14,22 @@
 
 namespace kivo::bench {
 
+namespace form1 = layout::form1;
+
 class NullView final : public BoardView {
-public:
+  public:
     NullView() {
         int next = 0;
         for (int k = 0; k < kKinds; ++k) {
             first_[static_cast<std::size_t>(k)] = next;
-            next += layout::form1::count(static_cast<Ctl>(k));
+            next += form1::count(static_cast<Ctl>(k));
         }
         if (next != kCells) throw std::logic_error("the layout has more controls than the view");
         for (int k = 0; k < kKinds; ++k) {
             const auto kind = static_cast<Ctl>(k);
             const int first = kind == Ctl::f ? 1 : 0;
-            for (int i = first; i < first + layout::form1::count(kind); ++i) {
-                const layout::form1::Design d = layout::form1::design({kind, i});
+            for (int i = first; i < first + form1::count(kind); ++i) {
+                const form1::Design d = form1::design({kind, i});
                 Cell& c = cell({kind, i});
                 c = {d.rect.left, d.rect.top, d.rect.width, d.rect.height, d.back, d.enabled};
             }
@@ -42,7 +44,7 @@ public:
     void setTop(ControlRef c, float twips) override { cell(c).top = twips; }
     std::uint32_t backColor(ControlRef c) const override { return cell(c).back; }
     void setBackColor(ControlRef c, std::uint32_t bgr) override { cell(c).back = bgr; }
-    std::uint32_t formBackColor() const override { return layout::form1::kFormBack; }
+    std::uint32_t formBackColor() const override { return form1::kFormBack; }
     void setVisible(ControlRef, bool) override {}
     void setEnabled(ControlRef c, bool on) override { cell(c).enabled = on; }
     std::string caption(ControlRef) const override { return {}; }
@@ -55,7 +57,7 @@ public:
     bool enabled(Ctl kind) const { return cell({kind}).enabled; }
     bool ended = false;
 
-private:
+  private:
     static constexpr int kKinds = static_cast<int>(Ctl::tmov) + 1;
     static constexpr int kCells = 157;  // every element of every control the rules touch
 

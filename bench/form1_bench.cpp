@@ -13,7 +13,7 @@ namespace {
 
 // Counts the paint events the window system hands to the widgets.
 class PaintCounter final : public QObject {
-public:
+  public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) ++paints;
         return false;
@@ -46,11 +46,12 @@ struct ShownBoard {
 };
 
 // What the tick caused: the widgets it changed are repainted, nothing else.
-void flush() { QCoreApplication::processEvents(); }
+void flush() {
+    QCoreApplication::processEvents();
+}
 
 void perTick(benchmark::State& st, long paints) {
-    st.counters["paints/tick"] =
-        static_cast<double>(paints) / static_cast<double>(st.iterations());
+    st.counters["paints/tick"] = static_cast<double>(paints) / static_cast<double>(st.iterations());
 }
 
 void BM_BuildAndLoad(benchmark::State& st) {

@@ -26,10 +26,12 @@ QElapsedTimer& clock() {
     static QElapsedTimer c;
     return c;
 }
-double nowMs() { return static_cast<double>(clock().nsecsElapsed()) / 1e6; }
+double nowMs() {
+    return static_cast<double>(clock().nsecsElapsed()) / 1e6;
+}
 
 class TickStamps final : public QObject {
-public:
+  public:
     TickStamps(const ui::Timer& tdie, const ui::Timer& tmov) : tdie_(tdie), tmov_(tmov) {}
 
     bool eventFilter(QObject* obj, QEvent* e) override {
@@ -41,7 +43,7 @@ public:
 
     std::vector<double> die, walk;
 
-private:
+  private:
     static bool inside(const QObject* obj, const ui::Timer& t) {
         const auto* p = reinterpret_cast<const char*>(obj);
         const auto* base = reinterpret_cast<const char*>(&t);
@@ -53,12 +55,12 @@ private:
 
 // Rolls 1 to 5 in turn and notes when the roll was made.
 class StampingDie final : public DieSource {
-public:
+  public:
     void reseed() override { rolls.push_back(nowMs()); }
     float next() override { return die_.next(); }
     std::vector<double> rolls;
 
-private:
+  private:
     CyclingDie die_;
 };
 
@@ -67,7 +69,8 @@ void runUntil(const std::function<bool()>& done, int timeoutMs) {
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(timeoutMs);
-    while (!done() && deadline.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!done() && deadline.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void idle(int ms) {
@@ -133,7 +136,8 @@ int run(int throws, int squares) {
     const double moved = nowMs();
     w->cmdmove->click();
     runUntil([&] { return !w->tmov->enabled(); }, (squares + 3) * 300 + 2000);
-    if (stamps.walk.size() != static_cast<std::size_t>(squares + 1) || state.pos[0] != squares + 2) {
+    if (stamps.walk.size() != static_cast<std::size_t>(squares + 1) ||
+        state.pos[0] != squares + 2) {
         std::fprintf(stderr, "walk: %zu ticks of tmov, token on square %d\n", stamps.walk.size(),
                      state.pos[0] - 1);
         return 1;
@@ -143,22 +147,27 @@ int run(int throws, int squares) {
     for (std::size_t k = 0; k < stamps.walk.size(); ++k) {
         walkMs.push_back(stamps.walk[k] - last);
         last = stamps.walk[k];
-        worstDrift = std::max(worstDrift, std::abs(stamps.walk[k] - moved - 300.0 * static_cast<double>(k + 1)));
+        worstDrift = std::max(
+            worstDrift, std::abs(stamps.walk[k] - moved - 300.0 * static_cast<double>(k + 1)));
     }
     std::vector<double> walkErr;
     for (double x : walkMs) walkErr.push_back(std::abs(x - 300));
 
-    std::printf("die: %d throws, Shuffle to roll: median %.2f ms, min %.2f ms, max %.2f ms (goal 100-130)\n",
-                throws, median(throwsMs), *std::min_element(throwsMs.begin(), throwsMs.end()),
-                *std::max_element(throwsMs.begin(), throwsMs.end()));
+    std::printf(
+        "die: %d throws, Shuffle to roll: median %.2f ms, min %.2f ms, max %.2f ms (goal "
+        "100-130)\n",
+        throws, median(throwsMs), *std::min_element(throwsMs.begin(), throwsMs.end()),
+        *std::max_element(throwsMs.begin(), throwsMs.end()));
     std::printf("die: %zu tick intervals: median %.3f ms, worst off 10 ms by %.3f ms\n",
                 dieTickMs.size(), median(dieTickMs), worstBy(dieTickMs, 10));
-    std::printf("walk: %d squares, %zu tick intervals (Move to first tick included): median %.3f ms,"
-                " median error %.3f ms, worst %.3f ms (off by %.3f ms)\n",
-                squares, walkMs.size(), median(walkMs), median(walkErr),
-                *std::max_element(walkMs.begin(), walkMs.end()), worstBy(walkMs, 300));
-    std::printf("walk: Move to landing %.2f ms (ideal %d), worst drift from the 300 ms grid %.3f ms\n",
-                stamps.walk.back() - moved, 300 * (squares + 1), worstDrift);
+    std::printf(
+        "walk: %d squares, %zu tick intervals (Move to first tick included): median %.3f ms,"
+        " median error %.3f ms, worst %.3f ms (off by %.3f ms)\n",
+        squares, walkMs.size(), median(walkMs), median(walkErr),
+        *std::max_element(walkMs.begin(), walkMs.end()), worstBy(walkMs, 300));
+    std::printf(
+        "walk: Move to landing %.2f ms (ideal %d), worst drift from the 300 ms grid %.3f ms\n",
+        stamps.walk.back() - moved, 300 * (squares + 1), worstDrift);
 
     qApp->removeEventFilter(&stamps);
     delete w;

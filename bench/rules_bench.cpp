@@ -13,7 +13,6 @@
 namespace kivo::bench {
 namespace {
 
-
 SetupChoice playersChoice(int players) {
     SetupChoice c;
     c.op2 = players == 2;
@@ -61,8 +60,10 @@ void games(benchmark::State& st) {
         benchmark::DoNotOptimize(t.state);
         ++games;
     }
-    st.counters["games/s"] = benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
-    st.counters["turns/s"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kIsRate);
+    st.counters["games/s"] =
+        benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
+    st.counters["turns/s"] =
+        benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kIsRate);
     st.counters["turns/game"] = static_cast<double>(turns) / static_cast<double>(games);
 }
 
@@ -77,24 +78,30 @@ void turns(benchmark::State& st) {
         if (t->rules.ended()) t = std::make_unique<Table>(players, die);
         benchmark::DoNotOptimize(t->state);
     }
-    st.counters["turns/s"] = benchmark::Counter(static_cast<double>(st.iterations()),
-                                                benchmark::Counter::kIsRate);
+    st.counters["turns/s"] =
+        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
 }
 
 // The game's own die: a reseed from the clock before every draw.
 class RealDie final : public DieSource {
-public:
+  public:
     explicit RealDie(std::uint32_t) {}
     void reseed() override { die_.reseed(); }
     float next() override { return die_.next(); }
 
-private:
+  private:
     ClockDie die_;
 };
 
-void BM_Game(benchmark::State& st) { games<SeededDie>(st); }
-void BM_Turn(benchmark::State& st) { turns<SeededDie>(st); }
-void BM_Turn_ClockDie(benchmark::State& st) { turns<RealDie>(st); }
+void BM_Game(benchmark::State& st) {
+    games<SeededDie>(st);
+}
+void BM_Turn(benchmark::State& st) {
+    turns<SeededDie>(st);
+}
+void BM_Turn_ClockDie(benchmark::State& st) {
+    turns<RealDie>(st);
+}
 
 BENCHMARK(BM_Game)->ArgName("players")->Arg(2)->Arg(3)->Arg(4);
 BENCHMARK(BM_Turn)->ArgName("players")->Arg(2)->Arg(4);

@@ -14,9 +14,9 @@ namespace kivo {
 
 // What the set-up window shows when "GO" is pressed.
 struct SetupChoice {
-    bool op2 = true;  // "Two"
-    bool op3 = false; // "Three"
-    bool op4 = false; // "Four"
+    bool op2 = true;   // "Two"
+    bool op3 = false;  // "Three"
+    bool op4 = false;  // "Four"
     std::array<std::string, 4> names{"Player 1", "Player 2", "Player 3", "Player 4"};
 };
 
@@ -24,7 +24,7 @@ struct SetupChoice {
 std::string numberCaption(int n);
 
 class BoardRules {
-public:
+  public:
     BoardRules(BoardState& state, BoardView& view, DieSource& die)
         : s_(state), v_(view), die_(die) {}
 
@@ -50,7 +50,7 @@ public:
     // True once "Game is over..." has ended the process; every handler is inert after it.
     bool ended() const { return ended_; }
 
-private:
+  private:
     void showFace(int pips);
     bool gameOverCheck();
 

@@ -13,14 +13,14 @@ inline constexpr Small kTrue = -1;
 inline constexpr Small kFalse = 0;
 
 struct BoardState {
-    Small lastplr = 0;   // last slot still in the rotation
-    Small turn = 0;      // slot of the player to move
-    Small dcount = 0;    // die animation tick counter
-    Small stp = 0;       // next step of the walk
-    Small scr = 0;       // squares to walk this turn
-    Small prevroll = 0;  // the last value rolled, by anyone
-    Small nwin = 0;      // players finished
-    Small plrmax = 0;    // finishers that end the game
+    Small lastplr = 0;           // last slot still in the rotation
+    Small turn = 0;              // slot of the player to move
+    Small dcount = 0;            // die animation tick counter
+    Small stp = 0;               // next step of the walk
+    Small scr = 0;               // squares to walk this turn
+    Small prevroll = 0;          // the last value rolled, by anyone
+    Small nwin = 0;              // players finished
+    Small plrmax = 0;            // finishers that end the game
     std::array<Small, 4> pos{};  // position codes: v stands on square v - 1, 1 is the start spot
     Small op2 = 0, op3 = 0, op4 = 0;  // the set-up's options, as flags
     std::array<Small, 11> snkhd{};

@@ -6,16 +6,21 @@ namespace kivo {
 
 namespace {
 constexpr std::array<const char*, 18> kNames{
-    "Lpos", "plr",   "Strn", "Picptr", "pictrn",  "Lp",         "Lplc",    "Pwnr", "lwnr",
-    "f",    "lscr",  "snk",  "ldr",    "cmdmove", "cmdshuffle", "Cmdexit", "tdie", "tmov"};
+    "Lpos", "plr",  "Strn", "Picptr", "pictrn",  "Lp",         "Lplc",    "Pwnr", "lwnr",
+    "f",    "lscr", "snk",  "ldr",    "cmdmove", "cmdshuffle", "Cmdexit", "tdie", "tmov"};
 
 bool isArray(Ctl k) {
     switch (k) {
-        case Ctl::Lpos: case Ctl::plr: case Ctl::pictrn: case Ctl::Lp: case Ctl::Lplc:
-        case Ctl::Pwnr: case Ctl::lwnr: case Ctl::snk: case Ctl::ldr:
-            return true;
-        default:
-            return false;
+        case Ctl::Lpos:
+        case Ctl::plr:
+        case Ctl::pictrn:
+        case Ctl::Lp:
+        case Ctl::Lplc:
+        case Ctl::Pwnr:
+        case Ctl::lwnr:
+        case Ctl::snk:
+        case Ctl::ldr: return true;
+        default: return false;
     }
 }
 }  // namespace

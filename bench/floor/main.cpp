@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
         backdrop->show();
     }
 
-    QLabel label(QStringLiteral("Press any key to play"), nullptr, Qt::Window | Qt::FramelessWindowHint);
+    QLabel label(QStringLiteral("Press any key to play"), nullptr,
+                 Qt::Window | Qt::FramelessWindowHint);
     label.setAlignment(Qt::AlignCenter);
     QPalette p = label.palette();
     p.setColor(QPalette::Window, QColor(255, 224, 192));

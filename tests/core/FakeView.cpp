@@ -5,17 +5,20 @@
 namespace kivo::test {
 
 namespace {
-std::string flag(bool on) { return on ? "1" : "0"; }
+std::string flag(bool on) {
+    return on ? "1" : "0";
 }
+}  // namespace
 
 FakeView::FakeView() {
     for (int k = 0; k <= static_cast<int>(Ctl::tmov); ++k) {
         const auto kind = static_cast<Ctl>(k);
         const int first = kind == Ctl::f ? 1 : 0;
-        for (int i = first; i < first + layout::form1::count(kind); ++i) {
-            const layout::form1::Design d = layout::form1::design({kind, i});
-            ControlState s{d.rect.left, d.rect.top, d.rect.width, d.rect.height,
-                           d.back,      d.visible,  d.enabled,    d.caption, ""};
+        for (int i = first; i < first + form1::count(kind); ++i) {
+            const form1::Design d = form1::design({kind, i});
+            ControlState s{d.rect.left,   d.rect.top, d.rect.width,
+                           d.rect.height, d.back,     d.visible,
+                           d.enabled,     d.caption,  ""};
             if (kind == Ctl::plr || kind == Ctl::pictrn) s.picture = "figure" + std::to_string(i);
             if (kind == Ctl::Pwnr && i == 0) s.picture = "binoculars";
             controls_[static_cast<std::size_t>(k)].push_back(s);

@@ -14,6 +14,8 @@
 
 namespace kivo::test {
 
+namespace form1 = layout::form1;
+
 struct ControlState {
     float left = 0, top = 0, width = 0, height = 0;
     std::uint32_t back = 0;
@@ -31,7 +33,7 @@ struct Message {
 };
 
 class FakeView : public BoardView {
-public:
+  public:
     FakeView();
 
     float left(ControlRef c) const override { return at(c).left; }
@@ -42,7 +44,7 @@ public:
     void setTop(ControlRef c, float twips) override;
     std::uint32_t backColor(ControlRef c) const override { return at(c).back; }
     void setBackColor(ControlRef c, std::uint32_t bgr) override;
-    std::uint32_t formBackColor() const override { return layout::form1::kFormBack; }
+    std::uint32_t formBackColor() const override { return form1::kFormBack; }
     void setVisible(ControlRef c, bool on) override;
     void setEnabled(ControlRef c, bool on) override;
     std::string caption(ControlRef c) const override { return at(c).caption; }
@@ -69,7 +71,7 @@ public:
     // The log since the last call.
     std::vector<std::string> takeLog();
 
-private:
+  private:
     // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
     std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
 };
@@ -77,7 +79,7 @@ private:
 // A die that yields the values a test chooses: each value v comes out as a draw u with
 // floor(6u + 1) = v. Running out of values is a test fault.
 class ScriptedDie : public DieSource {
-public:
+  public:
     ScriptedDie() = default;
     explicit ScriptedDie(std::initializer_list<int> values) : values_(values) {}
     void push(int v) { values_.push_back(v); }
@@ -86,7 +88,7 @@ public:
     std::size_t left() const { return values_.size(); }
     int reseeds = 0;
 
-private:
+  private:
     std::deque<int> values_;
 };
 

@@ -28,7 +28,9 @@ inline SetupChoice playersChoice(int players) {
 }
 
 // Position code of a token standing on square n (0 is the start spot).
-inline Small code(int square) { return static_cast<Small>(square + 1); }
+inline Small code(int square) {
+    return static_cast<Small>(square + 1);
+}
 
 // Where a token is drawn: centred on its square, or on the start spot beside square 1.
 struct Spot {
@@ -36,42 +38,62 @@ struct Spot {
     bool operator==(const Spot&) const = default;
 };
 
-inline layout::Rect tokenRect(int p) { return layout::form1::design({Ctl::plr, p}).rect; }
+inline layout::Rect tokenRect(int p) {
+    return form1::design({Ctl::plr, p}).rect;
+}
 
 inline Spot squareSpot(int p, int square) {
-    const layout::Rect sq = layout::form1::squareRect(square);
+    const layout::Rect sq = form1::squareRect(square);
     const layout::Rect t = tokenRect(p);
     return {(sq.width / 2 + sq.left) - t.width / 2, (sq.height / 2 + sq.top) - t.height / 2};
 }
 
 inline Spot startSpot(int p) {
-    const layout::Rect first = layout::form1::squareRect(1);
+    const layout::Rect first = form1::squareRect(1);
     return {first.left - (tokenRect(p).width + 100), first.top + 50};
 }
 
 // The log lines the fake window writes, for comparing whole sequences of effects.
 namespace fx {
-inline std::string vis(const std::string& c, bool on) { return "visible " + c + (on ? " 1" : " 0"); }
-inline std::string en(const std::string& c, bool on) { return "enabled " + c + (on ? " 1" : " 0"); }
-inline std::string left(const std::string& c, float x) { return "left " + c + " " + std::to_string(x); }
-inline std::string top(const std::string& c, float y) { return "top " + c + " " + std::to_string(y); }
-inline std::string back(const std::string& c, std::uint32_t bgr) { return "back " + c + " " + std::to_string(bgr); }
-inline std::string caption(const std::string& c, const std::string& text) { return "caption " + c + " '" + text + "'"; }
-inline std::string focus(const std::string& c) { return "focus " + c; }
-inline std::string picture(const std::string& c, const std::string& pic) { return "picture " + c + " " + pic; }
+inline std::string vis(const std::string& c, bool on) {
+    return "visible " + c + (on ? " 1" : " 0");
+}
+inline std::string en(const std::string& c, bool on) {
+    return "enabled " + c + (on ? " 1" : " 0");
+}
+inline std::string left(const std::string& c, float x) {
+    return "left " + c + " " + std::to_string(x);
+}
+inline std::string top(const std::string& c, float y) {
+    return "top " + c + " " + std::to_string(y);
+}
+inline std::string back(const std::string& c, std::uint32_t bgr) {
+    return "back " + c + " " + std::to_string(bgr);
+}
+inline std::string caption(const std::string& c, const std::string& text) {
+    return "caption " + c + " '" + text + "'";
+}
+inline std::string focus(const std::string& c) {
+    return "focus " + c;
+}
+inline std::string picture(const std::string& c, const std::string& pic) {
+    return "picture " + c + " " + pic;
+}
 inline std::string msg(const std::string& title, const std::string& prompt, int style) {
     return "msg " + title + "|" + prompt + "|" + std::to_string(style);
 }
-inline std::string plr(int p) { return "plr(" + std::to_string(p) + ")"; }
+inline std::string plr(int p) {
+    return "plr(" + std::to_string(p) + ")";
+}
 
 // placeToken's three effects, and placeAtStart's.
 inline std::vector<std::string> drawnOn(int p, int square) {
     const Spot s = squareSpot(p, square);
-    return {back(plr(p), layout::form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
 }
 inline std::vector<std::string> drawnAtStart(int p) {
     const Spot s = startSpot(p);
-    return {back(plr(p), layout::form1::kFormBack), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), form1::kFormBack), left(plr(p), s.left), top(plr(p), s.top)};
 }
 }  // namespace fx
 
@@ -153,10 +175,15 @@ struct Game {
 // passTurn's effects when it hands the move to player `next` and the game goes on.
 inline std::vector<std::string> turnPassedTo(const Game& g, int next) {
     const std::string token = fx::plr(next);
-    return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)), fx::en("tmov", false),
-            fx::en("cmdshuffle", true), fx::focus("cmdshuffle"), fx::top("Strn", g.at(Ctl::plr, next).top),
-            fx::left("Strn", g.at(Ctl::plr, next).left), fx::vis("Strn", true),
-            fx::back(token, layout::form1::kMarkerColor), fx::vis(token, true)};
+    return {fx::top("Picptr", 960.0f + 600.0f * static_cast<float>(next)),
+            fx::en("tmov", false),
+            fx::en("cmdshuffle", true),
+            fx::focus("cmdshuffle"),
+            fx::top("Strn", g.at(Ctl::plr, next).top),
+            fx::left("Strn", g.at(Ctl::plr, next).left),
+            fx::vis("Strn", true),
+            fx::back(token, form1::kMarkerColor),
+            fx::vis(token, true)};
 }
 
 // One step of the walk: the marker hides, the token is drawn on the square and shown.

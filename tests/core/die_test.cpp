@@ -8,7 +8,9 @@
 namespace kivo::test {
 namespace {
 
-std::string face(int k) { return "f" + std::to_string(k); }
+std::string face(int k) {
+    return "f" + std::to_string(k);
+}
 
 // The face with that many pips is shown, then the other five hidden, f1 to f6.
 std::vector<std::string> faceShown(int pips) {
@@ -21,8 +23,8 @@ std::vector<std::string> faceShown(int pips) {
 
 // The closing tick: the die stops, "Move" is enabled and focused, then the roll is shown.
 std::vector<std::string> closing(int value, int total) {
-    std::vector<std::string> out{fx::en("tdie", false), fx::en("cmdmove", true), fx::focus("cmdmove"),
-                                 fx::caption("lscr", numberCaption(total))};
+    std::vector<std::string> out{fx::en("tdie", false), fx::en("cmdmove", true),
+                                 fx::focus("cmdmove"), fx::caption("lscr", numberCaption(total))};
     append(out, faceShown(value));
     return out;
 }
@@ -41,7 +43,8 @@ void expectOnlyFace(const FakeView& v, int pips) {
 TEST(Die, ShuffleStartsTheDie) {
     Game g;
     g.rules.cmdshuffle_Click();
-    EXPECT_EQ(g.v.takeLog(), (std::vector<std::string>{fx::en("cmdshuffle", false), fx::en("tdie", true)}));
+    EXPECT_EQ(g.v.takeLog(),
+              (std::vector<std::string>{fx::en("cmdshuffle", false), fx::en("tdie", true)}));
 }
 
 TEST(Die, TenAnimationTicks) {
@@ -86,7 +89,8 @@ TEST(Die, MoveStartsTheWalk) {
     g.v.takeLog();
     g.rules.cmdmove_Click();
     EXPECT_EQ(g.s.stp, 1);
-    EXPECT_EQ(g.v.takeLog(), (std::vector<std::string>{fx::en("tmov", true), fx::en("cmdmove", false)}));
+    EXPECT_EQ(g.v.takeLog(),
+              (std::vector<std::string>{fx::en("tmov", true), fx::en("cmdmove", false)}));
 }
 
 // A value equal to the last roll is drawn again, and leaves nothing behind on the board.
@@ -125,8 +129,8 @@ TEST(Die, SixShowsThenThrowsAgain) {
     animate(g);
     g.rules.tdie_Timer();
     std::vector<std::string> expected = closing(6, 6);
-    append(expected, {fx::msg("LUCKY HAND", "You won one more chance...", 48), fx::en("cmdmove", false),
-                      fx::en("cmdshuffle", false), fx::en("tdie", true)});
+    append(expected, {fx::msg("LUCKY HAND", "You won one more chance...", 48),
+                      fx::en("cmdmove", false), fx::en("cmdshuffle", false), fx::en("tdie", true)});
     EXPECT_EQ(g.v.takeLog(), expected);
     EXPECT_EQ(boxes, 1);
 
@@ -168,7 +172,7 @@ TEST(Die, ExtraThrowIsNeverASix) {
 
 // The real die behind a counter, so a die that keeps repeating itself fails instead of hanging.
 class CountedDie final : public DieSource {
-public:
+  public:
     void reseed() override {
         if (++draws > 100000) throw std::runtime_error("the die keeps drawing the same value");
         real.reseed();

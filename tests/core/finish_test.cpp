@@ -9,7 +9,9 @@ const Message kGameOver{"Game is over...", 64, "FINISH"};
 const char* const kRanks[3] = {"You are the first winner.", "You are the second winner.",
                                "You are the third winner."};
 
-std::string figure(int p) { return "figure" + std::to_string(p); }
+std::string figure(int p) {
+    return "figure" + std::to_string(p);
+}
 
 // The boxes of a game whose first `finishers` finishers end it.
 std::vector<Message> boxesUntilOver(int finishers) {
@@ -24,7 +26,9 @@ struct FinishCase {
     int slot;  // who reaches square 100
 };
 
-void PrintTo(const FinishCase& c, std::ostream* os) { *os << c.players << "PlayersSlot" << c.slot; }
+void PrintTo(const FinishCase& c, std::ostream* os) {
+    *os << c.players << "PlayersSlot" << c.slot;
+}
 
 class CompactionTest : public ::testing::TestWithParam<FinishCase> {};
 
@@ -64,7 +68,8 @@ TEST_P(CompactionTest, PlayersBehindMoveDown) {
         EXPECT_EQ(g.s.pos[j], kWaiting[from]);
         if (j >= k) {  // moved down: drawn again where that player stands
             EXPECT_TRUE(g.visible(Ctl::plr, j));
-            EXPECT_EQ(g.drawn(j), kWaiting[from] == 1 ? startSpot(j) : squareSpot(j, kWaiting[from] - 1));
+            EXPECT_EQ(g.drawn(j),
+                      kWaiting[from] == 1 ? startSpot(j) : squareSpot(j, kWaiting[from] - 1));
         }
     }
     EXPECT_EQ(g.s.lastplr, players - 2);
@@ -101,17 +106,18 @@ TEST(Finish, StepsInOrder) {
     g.v.takeLog();
     g.rules.tmov_Timer();
     std::vector<std::string> expected = stepOnto(1, 100);
-    append(expected, {fx::msg("CONGRATS...", kRanks[0], 64), fx::picture("Pwnr(0)", figure(1)),
-                      fx::vis("Pwnr(0)", true), fx::vis("lwnr(0)", true), fx::caption("lwnr(0)", "Bob"),
-                      fx::vis("pictrn(3)", false), fx::vis("Lp(3)", false)});
+    append(expected,
+           {fx::msg("CONGRATS...", kRanks[0], 64), fx::picture("Pwnr(0)", figure(1)),
+            fx::vis("Pwnr(0)", true), fx::vis("lwnr(0)", true), fx::caption("lwnr(0)", "Bob"),
+            fx::vis("pictrn(3)", false), fx::vis("Lp(3)", false)});
     // Slot 1 takes the player on square 57, slot 2 the one at the start.
     expected.push_back(fx::picture("plr(1)", figure(2)));
     append(expected, fx::drawnOn(1, 57));
-    append(expected, {fx::vis("plr(1)", true), fx::picture("pictrn(1)", figure(2)), fx::caption("Lp(1)", "Cid"),
-                      fx::picture("plr(2)", figure(3))});
+    append(expected, {fx::vis("plr(1)", true), fx::picture("pictrn(1)", figure(2)),
+                      fx::caption("Lp(1)", "Cid"), fx::picture("plr(2)", figure(3))});
     append(expected, fx::drawnAtStart(2));
-    append(expected, {fx::vis("plr(2)", true), fx::picture("pictrn(2)", figure(3)), fx::caption("Lp(2)", "Dot"),
-                      fx::vis("plr(3)", false)});
+    append(expected, {fx::vis("plr(2)", true), fx::picture("pictrn(2)", figure(3)),
+                      fx::caption("Lp(2)", "Dot"), fx::vis("plr(3)", false)});
     append(expected, turnPassedTo(g, 1));
     EXPECT_EQ(g.v.takeLog(), expected);
     EXPECT_EQ(g.s.lastplr, 2);

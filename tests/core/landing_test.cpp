@@ -8,10 +8,14 @@ const Message kSnakeBox{"Oh no! it's a snake", 16, "GO DOWN..."};
 const Message kLadderBox{"wow! it's luck ", 64, "MOVE UP"};
 const Message kCollisionBox{"It's collission!!move out", 48, "COLLISSION......."};
 
-std::vector<Message> messages(std::initializer_list<Message> m) { return m; }
+std::vector<Message> messages(std::initializer_list<Message> m) {
+    return m;
+}
 
 // Puts player p where a throw of 2 ends the walk on `square`.
-void twoShortOf(Game& g, int p, int square) { g.s.pos[p] = code(square - 2); }
+void twoShortOf(Game& g, int p, int square) {
+    g.s.pos[p] = code(square - 2);
+}
 
 struct Jump {
     bool snake;
@@ -21,17 +25,21 @@ struct Jump {
 
 // The eleven snakes and eleven ladders of the board, head to tail and foot to top.
 const Jump kJumps[] = {
-    {true, 0, 46, 17},  {true, 1, 52, 11},  {true, 2, 59, 15},  {true, 3, 65, 23},
-    {true, 4, 70, 2},   {true, 5, 74, 33},  {true, 6, 78, 9},   {true, 7, 85, 22},
-    {true, 8, 89, 51},  {true, 9, 93, 24},  {true, 10, 98, 13}, {false, 0, 7, 26},
-    {false, 1, 18, 39}, {false, 2, 21, 82}, {false, 3, 28, 55}, {false, 4, 36, 57},
-    {false, 5, 41, 77}, {false, 6, 50, 92}, {false, 7, 54, 88}, {false, 8, 58, 96},
+    {true, 0, 46, 17},  {true, 1, 52, 11},   {true, 2, 59, 15},  {true, 3, 65, 23},
+    {true, 4, 70, 2},   {true, 5, 74, 33},   {true, 6, 78, 9},   {true, 7, 85, 22},
+    {true, 8, 89, 51},  {true, 9, 93, 24},   {true, 10, 98, 13}, {false, 0, 7, 26},
+    {false, 1, 18, 39}, {false, 2, 21, 82},  {false, 3, 28, 55}, {false, 4, 36, 57},
+    {false, 5, 41, 77}, {false, 6, 50, 92},  {false, 7, 54, 88}, {false, 8, 58, 96},
     {false, 9, 61, 99}, {false, 10, 66, 87},
 };
 
-void PrintTo(const Jump& j, std::ostream* os) { *os << (j.snake ? "Snake" : "Ladder") << j.from << "To" << j.to; }
+void PrintTo(const Jump& j, std::ostream* os) {
+    *os << (j.snake ? "Snake" : "Ladder") << j.from << "To" << j.to;
+}
 
-std::string lineName(const Jump& j) { return (j.snake ? "snk(" : "ldr(") + std::to_string(j.index) + ")"; }
+std::string lineName(const Jump& j) {
+    return (j.snake ? "snk(" : "ldr(") + std::to_string(j.index) + ")";
+}
 
 class JumpTest : public ::testing::TestWithParam<Jump> {};
 
@@ -54,7 +62,8 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     };
     const std::vector<std::string> log = g.landingTick();
     EXPECT_EQ(g.v.messages, messages({box}));
-    std::vector<std::string> expected{fx::vis(lineName(j), true), fx::msg(box.title, box.prompt, box.style)};
+    std::vector<std::string> expected{fx::vis(lineName(j), true),
+                                      fx::msg(box.title, box.prompt, box.style)};
     append(expected, fx::drawnOn(0, j.to));
     expected.push_back(fx::vis(lineName(j), false));
     ASSERT_GT(log.size(), expected.size());
@@ -63,7 +72,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     EXPECT_FALSE(g.visible(line, j.index));
     EXPECT_EQ(g.s.pos[0], code(j.to));
     EXPECT_EQ(g.drawn(0), squareSpot(0, j.to));
-    EXPECT_EQ(g.at(Ctl::plr, 0).back, layout::form1::squareColor(j.to));
+    EXPECT_EQ(g.at(Ctl::plr, 0).back, form1::squareColor(j.to));
     EXPECT_EQ(g.s.turn, 1);
 }
 

@@ -25,7 +25,7 @@ TEST(Layout, BoardCorners) {
         {20, {3480, 7320}}, {91, {11040, 600}},  {100, {3480, 600}},
     };
     for (const auto& [n, at] : corners) {
-        const Rect r = layout::form1::squareRect(n);
+        const Rect r = form1::squareRect(n);
         EXPECT_EQ(r.left, at.first) << n;
         EXPECT_EQ(r.top, at.second) << n;
         EXPECT_EQ(r.width, 795) << n;
@@ -38,13 +38,13 @@ TEST(Layout, SquaresSnakeUpTheBoard) {
     const FakeView v;
     std::set<std::pair<float, float>> seen;
     for (int n = 1; n <= 100; ++n) {
-        const Rect r = layout::form1::squareRect(n);
+        const Rect r = form1::squareRect(n);
         EXPECT_TRUE(seen.insert({r.left, r.top}).second) << n;
         EXPECT_EQ(v.at({Ctl::Lpos, n - 1}).left, r.left) << n;
         EXPECT_EQ(v.at({Ctl::Lpos, n - 1}).top, r.top) << n;
-        EXPECT_EQ(v.at({Ctl::Lpos, n - 1}).caption, layout::form1::squareCaption(n)) << n;
+        EXPECT_EQ(v.at({Ctl::Lpos, n - 1}).caption, form1::squareCaption(n)) << n;
         if (n == 1) continue;
-        const Rect p = layout::form1::squareRect(n - 1);
+        const Rect p = form1::squareRect(n - 1);
         if ((n - 1) % 10 == 0) {  // up one row, same column
             EXPECT_EQ(r.left, p.left) << n;
             EXPECT_EQ(r.top, p.top - 840) << n;
@@ -57,48 +57,48 @@ TEST(Layout, SquaresSnakeUpTheBoard) {
 
 TEST(Layout, MarkersStandOnTheirSquares) {
     // imsnk(i) and Imldr(i), as the board places them.
-    const std::pair<float, float> snakeAt[11] = {{7800, 4800}, {10320, 3960}, {4440, 3960}, {6960, 3120},
-                                                 {11160, 3120}, {8640, 2280}, {5280, 2280}, {6960, 1440},
-                                                 {10320, 1440}, {9480, 600}, {5280, 600}};
-    const std::pair<float, float> ladderAt[11] = {{8640, 8160}, {5280, 7320}, {3600, 6480}, {9480, 6480},
-                                                  {6960, 5640}, {3600, 4800}, {11160, 4800}, {8640, 3960},
-                                                  {5280, 3960}, {3600, 3120}, {7800, 3120}};
+    const std::pair<float, float> snakeAt[11] = {
+        {7800, 4800}, {10320, 3960}, {4440, 3960},  {6960, 3120}, {11160, 3120}, {8640, 2280},
+        {5280, 2280}, {6960, 1440},  {10320, 1440}, {9480, 600},  {5280, 600}};
+    const std::pair<float, float> ladderAt[11] = {
+        {8640, 8160},  {5280, 7320}, {3600, 6480}, {9480, 6480}, {6960, 5640}, {3600, 4800},
+        {11160, 4800}, {8640, 3960}, {5280, 3960}, {3600, 3120}, {7800, 3120}};
     for (int i = 0; i < 11; ++i) {
         SCOPED_TRACE(i);
-        const Rect s = layout::form1::snakeMarker(i);
-        const Rect l = layout::form1::ladderMarker(i);
+        const Rect s = form1::snakeMarker(i);
+        const Rect l = form1::ladderMarker(i);
         EXPECT_EQ(std::make_pair(s.left, s.top), snakeAt[i]);
         EXPECT_EQ(std::make_pair(l.left, l.top), ladderAt[i]);
         EXPECT_EQ(std::make_pair(s.width, s.height), std::make_pair(495.0f, 735.0f));
         EXPECT_EQ(std::make_pair(l.width, l.height), std::make_pair(495.0f, 735.0f));
-        EXPECT_TRUE(within(s, layout::form1::squareRect(kSnakeHead[i])));
-        EXPECT_TRUE(within(l, layout::form1::squareRect(kLadderFoot[i])));
+        EXPECT_TRUE(within(s, form1::squareRect(kSnakeHead[i])));
+        EXPECT_TRUE(within(l, form1::squareRect(kLadderFoot[i])));
     }
 }
 
 TEST(Layout, LinesRunBetweenTheirSquares) {
     for (int i = 0; i < 11; ++i) {
         SCOPED_TRACE(i);
-        const layout::Segment& s = layout::form1::kSnakeLines[i];
-        const Rect head = layout::form1::squareRect(kSnakeHead[i]);
+        const layout::Segment& s = form1::kSnakeLines[i];
+        const Rect head = form1::squareRect(kSnakeHead[i]);
         EXPECT_EQ(s.x1, head.left + 360);
         EXPECT_EQ(s.y1, head.top + 600);
-        EXPECT_TRUE(inside(s.x2, s.y2, layout::form1::squareRect(kSnakeTail[i])));
+        EXPECT_TRUE(inside(s.x2, s.y2, form1::squareRect(kSnakeTail[i])));
 
-        const layout::Segment& l = layout::form1::kLadderLines[i];
-        const Rect foot = layout::form1::squareRect(kLadderFoot[i]);
-        EXPECT_TRUE(inside(l.x1, l.y1, layout::form1::squareRect(kLadderTop[i])));
+        const layout::Segment& l = form1::kLadderLines[i];
+        const Rect foot = form1::squareRect(kLadderFoot[i]);
+        EXPECT_TRUE(inside(l.x1, l.y1, form1::squareRect(kLadderTop[i])));
         EXPECT_EQ(l.x2, foot.left + 360);
         EXPECT_EQ(l.y2, foot.top + 120);
-        EXPECT_FALSE(layout::form1::design({Ctl::snk, i}).visible);
-        EXPECT_FALSE(layout::form1::design({Ctl::ldr, i}).visible);
+        EXPECT_FALSE(form1::design({Ctl::snk, i}).visible);
+        EXPECT_FALSE(form1::design({Ctl::ldr, i}).visible);
     }
     // Two in full, as drawn on the board.
-    EXPECT_EQ(std::make_tuple(layout::form1::kSnakeLines[6].x1, layout::form1::kSnakeLines[6].y1, layout::form1::kSnakeLines[6].x2,
-                              layout::form1::kSnakeLines[6].y2),
+    EXPECT_EQ(std::make_tuple(form1::kSnakeLines[6].x1, form1::kSnakeLines[6].y1,
+                              form1::kSnakeLines[6].x2, form1::kSnakeLines[6].y2),
               std::make_tuple(5520.0f, 2880.0f, 10440.0f, 8400.0f));
-    EXPECT_EQ(std::make_tuple(layout::form1::kLadderLines[2].x1, layout::form1::kLadderLines[2].y1, layout::form1::kLadderLines[2].x2,
-                              layout::form1::kLadderLines[2].y2),
+    EXPECT_EQ(std::make_tuple(form1::kLadderLines[2].x1, form1::kLadderLines[2].y1,
+                              form1::kLadderLines[2].x2, form1::kLadderLines[2].y2),
               std::make_tuple(4800.0f, 1920.0f, 3840.0f, 6600.0f));
 }
 
@@ -111,12 +111,13 @@ TEST(Layout, SquareCaptions) {
         if (heads.count(n)) expected = "       ";
         if (n == 65) expected = "";
         if (n == 64) expected = "64 ";
-        EXPECT_EQ(layout::form1::squareCaption(n), expected) << n;
+        EXPECT_EQ(form1::squareCaption(n), expected) << n;
     }
 }
 
 TEST(Layout, SquareColours) {
     // Bottom row first; entry k of a row is square 10 * row + k + 1.
+    // clang-format off
     const std::uint32_t rows[10][10] = {
         {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF},
         {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF},
@@ -129,33 +130,36 @@ TEST(Layout, SquareColours) {
         {0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF, 0xB08B1C, 0xC0C000},
         {0x88CD2C, 0xC0C000, 0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF},
     };
+    // clang-format on
     for (int n = 1; n <= 100; ++n) {
-        EXPECT_EQ(layout::form1::squareColor(n), rows[(n - 1) / 10][(n - 1) % 10]) << n;
-        EXPECT_EQ(layout::form1::design({Ctl::Lpos, n - 1}).back, layout::form1::squareColor(n)) << n;
+        EXPECT_EQ(form1::squareColor(n), rows[(n - 1) / 10][(n - 1) % 10]) << n;
+        EXPECT_EQ(form1::design({Ctl::Lpos, n - 1}).back, form1::squareColor(n)) << n;
     }
-    EXPECT_EQ(layout::form1::kFormBack, 0x00404080u);
-    EXPECT_EQ(layout::form1::kTokenBack, 0x00400000u);
-    EXPECT_EQ(layout::form1::kSnakeLineColor, 0x000000FFu);
-    EXPECT_EQ(layout::form1::kLadderLineColor, 0x0000FFFFu);
+    EXPECT_EQ(form1::kFormBack, 0x00404080u);
+    EXPECT_EQ(form1::kTokenBack, 0x00400000u);
+    EXPECT_EQ(form1::kSnakeLineColor, 0x000000FFu);
+    EXPECT_EQ(form1::kLadderLineColor, 0x0000FFFFu);
 }
 
 TEST(Layout, DieFaces) {
     for (int face = 1; face <= 6; ++face) {
-        const auto pips = layout::form1::pips(face);
+        const auto pips = form1::pips(face);
         ASSERT_EQ(pips.size(), static_cast<std::size_t>(face));
         std::set<std::pair<float, float>> distinct;
-        for (const layout::form1::Pip& p : pips) {
+        for (const form1::Pip& p : pips) {
             distinct.insert({p.left, p.top});
-            EXPECT_TRUE(within({p.left, p.top, layout::form1::kPipSize, layout::form1::kPipSize}, layout::form1::kDieSquare)) << face;
+            EXPECT_TRUE(
+                within({p.left, p.top, form1::kPipSize, form1::kPipSize}, form1::kDieSquare))
+                << face;
         }
         EXPECT_EQ(distinct.size(), pips.size()) << face;
     }
     const std::set<std::pair<float, float>> diamond{{360, 360}, {240, 480}, {480, 480}, {360, 600}};
     std::set<std::pair<float, float>> four;
-    for (const layout::form1::Pip& p : layout::form1::pips(4)) four.insert({p.left, p.top});
+    for (const form1::Pip& p : form1::pips(4)) four.insert({p.left, p.top});
     EXPECT_EQ(four, diamond);
-    EXPECT_EQ(layout::form1::pips(1)[0].left, 360);
-    EXPECT_EQ(layout::form1::pips(1)[0].top, 480);
+    EXPECT_EQ(form1::pips(1)[0].left, 360);
+    EXPECT_EQ(form1::pips(1)[0].top, 480);
 }
 
 // The controls the rules touch start as the window is laid out.
@@ -176,10 +180,10 @@ TEST(Layout, DesignState) {
     }
     EXPECT_EQ(v.at({Ctl::Strn}).left, 2760);
     EXPECT_EQ(v.at({Ctl::Strn}).top, 8280);
-    EXPECT_EQ(v.at({Ctl::Strn}).back, layout::form1::kMarkerColor);
+    EXPECT_EQ(v.at({Ctl::Strn}).back, form1::kMarkerColor);
     EXPECT_EQ(v.at({Ctl::Picptr}).top, 1080);
-    EXPECT_EQ(layout::form1::kTdieInterval, 10);
-    EXPECT_EQ(layout::form1::kTmovInterval, 300);
+    EXPECT_EQ(form1::kTdieInterval, 10);
+    EXPECT_EQ(form1::kTmovInterval, 300);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 namespace kivo::test {
 namespace {
 
-
 struct Tally {
     long games = 0, ticks = 0, rolls = 0, sixes = 0, collisions = 0;
     std::set<ControlRef> lines;  // every snake and ladder line that was shown
@@ -29,9 +28,11 @@ const FakeView& freshWindow() {
 }
 
 class WholeGame {
-public:
+  public:
     WholeGame(std::uint32_t seed, int players, Tally& tally)
-        : v_(freshWindow()), die_(seed), tally_(tally),
+        : v_(freshWindow()),
+          die_(seed),
+          tally_(tally),
           game_("seed " + std::to_string(seed) + ", " + std::to_string(players) + " players") {
         v_.onMessage = [this](const Message& m) { onMessage(m); };
         rules_.Form_Load(playersChoice(players));
@@ -40,7 +41,9 @@ public:
     // Plays to the end; false after the first broken rule, which is reported.
     bool play() {
         while (!rules_.ended() && ok_) {
-            if (!expect(on(Ctl::cmdshuffle) && !on(Ctl::tdie) && !on(Ctl::tmov), "waiting for a throw")) break;
+            if (!expect(on(Ctl::cmdshuffle) && !on(Ctl::tdie) && !on(Ctl::tmov),
+                        "waiting for a throw"))
+                break;
             rules_.cmdshuffle_Click();
             while (on(Ctl::tdie) && ok_) dieTick();
             if (!ok_ || !expect(on(Ctl::cmdmove), "Move enabled after the throw")) break;
@@ -55,7 +58,7 @@ public:
         return ok_;
     }
 
-private:
+  private:
     bool on(Ctl kind) const { return v_.at({kind}).enabled; }
 
     bool expect(bool good, const char* what) {
@@ -70,7 +73,8 @@ private:
         ++tally_.ticks;
         if (++ticks_ > 200000) expect(false, "a game that never ends");
         expect(!(on(Ctl::tdie) && on(Ctl::tmov)), "at most one timer runs");
-        for (int p = 0; p <= s_.lastplr; ++p) expect(s_.pos[p] >= 1 && s_.pos[p] <= 100, "position in range");
+        for (int p = 0; p <= s_.lastplr; ++p)
+            expect(s_.pos[p] >= 1 && s_.pos[p] <= 100, "position in range");
     }
 
     void dieTick() {
@@ -100,7 +104,8 @@ private:
         }
         if (!rules_.ended()) {
             expect(s_.turn >= 0 && s_.turn <= s_.lastplr, "the turn goes to a player in play");
-            expect(s_.scr == 0 && on(Ctl::cmdshuffle) && !on(Ctl::cmdmove), "ready for the next throw");
+            expect(s_.scr == 0 && on(Ctl::cmdshuffle) && !on(Ctl::cmdmove),
+                   "ready for the next throw");
         }
     }
 
@@ -143,8 +148,8 @@ TEST_P(RandomPlay, WholeGamesKeepTheRules) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::cout << "random play, " << players << " players: " << tally.games << " games, " << tally.ticks
-              << " ticks, " << tally.rolls << " rolls, " << seconds << " s\n";
+    std::cout << "random play, " << players << " players: " << tally.games << " games, "
+              << tally.ticks << " ticks, " << tally.rolls << " rolls, " << seconds << " s\n";
     RecordProperty("games", static_cast<int>(tally.games));
     RecordProperty("ticks", std::to_string(tally.ticks));
     RecordProperty("seconds", std::to_string(seconds));

@@ -9,7 +9,9 @@ struct SetupCase {
     std::vector<std::string> shown;  // the controls made visible, in order
 };
 
-void PrintTo(const SetupCase& c, std::ostream* os) { *os << c.players << "Players"; }
+void PrintTo(const SetupCase& c, std::ostream* os) {
+    *os << c.players << "Players";
+}
 
 class SetupTest : public ::testing::TestWithParam<SetupCase> {};
 
@@ -23,7 +25,8 @@ TEST_P(SetupTest, ShowsTheRowsThenNamesThenPointer) {
 
     std::vector<std::string> expected;
     for (const std::string& name : c.shown) expected.push_back(fx::vis(name, true));
-    for (int i = 0; i < 4; ++i) expected.push_back(fx::caption("Lp(" + std::to_string(i) + ")", kNames[i]));
+    for (int i = 0; i < 4; ++i)
+        expected.push_back(fx::caption("Lp(" + std::to_string(i) + ")", kNames[i]));
     expected.push_back(fx::top("Picptr", 960));  // level with pictrn(0), not its own 1080
     EXPECT_EQ(v.log, expected);
 
@@ -38,7 +41,8 @@ TEST_P(SetupTest, ShowsTheRowsThenNamesThenPointer) {
 INSTANTIATE_TEST_SUITE_P(
     Players, SetupTest,
     ::testing::Values(SetupCase{2, {}}, SetupCase{3, {"pictrn(2)", "Lp(2)", "Lplc(1)"}},
-                      SetupCase{4, {"pictrn(2)", "Lp(2)", "pictrn(3)", "Lp(3)", "Lplc(1)", "Lplc(2)"}}),
+                      SetupCase{
+                          4, {"pictrn(2)", "Lp(2)", "pictrn(3)", "Lp(3)", "Lplc(1)", "Lplc(2)"}}),
     [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST(Setup, RecordStartsTheGame) {

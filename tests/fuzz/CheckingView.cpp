@@ -9,6 +9,8 @@
 
 namespace kivo::fuzz {
 
+namespace form1 = layout::form1;
+
 void fail(const char* what) {
     std::fprintf(stderr, "rules_fuzz: %s\n", what);
     __builtin_trap();
@@ -25,11 +27,13 @@ const Controls& layout() {
         for (std::size_t k = 0; k < out.size(); ++k) {
             const auto kind = static_cast<Ctl>(k);
             const int first = kind == Ctl::f ? 1 : 0;
-            for (int i = first; i < first + layout::form1::count(kind); ++i) {
-                const layout::form1::Design d = layout::form1::design({kind, i});
-                Control c{d.rect.left, d.rect.top, d.rect.width, d.rect.height,
-                          d.back,      d.visible,  d.enabled,    d.caption, ""};
-                if (kind == Ctl::plr || kind == Ctl::pictrn) c.picture = "figure" + std::to_string(i);
+            for (int i = first; i < first + form1::count(kind); ++i) {
+                const form1::Design d = form1::design({kind, i});
+                Control c{d.rect.left,   d.rect.top, d.rect.width,
+                          d.rect.height, d.back,     d.visible,
+                          d.enabled,     d.caption,  ""};
+                if (kind == Ctl::plr || kind == Ctl::pictrn)
+                    c.picture = "figure" + std::to_string(i);
                 if (kind == Ctl::Pwnr && i == 0) c.picture = "binoculars";
                 out[k].push_back(c);
             }
@@ -83,14 +87,15 @@ void CheckingView::noted() const {
     check(s_.lastplr >= 0 && s_.lastplr <= 3, "lastplr left 0..3");
     check(s_.turn >= -1 && s_.turn <= 3, "turn left -1..3 inside a handler");
     for (int j = 0; j <= s_.lastplr; ++j) {
-        check(s_.pos[static_cast<std::size_t>(j)] >= 1 && s_.pos[static_cast<std::size_t>(j)] <= 101,
-              "a position code left 1..101");
+        check(
+            s_.pos[static_cast<std::size_t>(j)] >= 1 && s_.pos[static_cast<std::size_t>(j)] <= 101,
+            "a position code left 1..101");
     }
 }
 
 std::uint32_t CheckingView::formBackColor() const {
     noted();
-    return layout::form1::kFormBack;
+    return form1::kFormBack;
 }
 
 void CheckingView::setEnabled(ControlRef c, bool on) {
@@ -102,7 +107,8 @@ void CheckingView::setEnabled(ControlRef c, bool on) {
 
 void CheckingView::setCaption(ControlRef c, const std::string& text) {
     check(isOneOf(c.kind, {Ctl::lscr, Ctl::Lp, Ctl::lwnr}), "a caption written on a fixed control");
-    check(c.kind != Ctl::lwnr || c.index == s_.nwin - 1, "a winner's name written out of rank order");
+    check(c.kind != Ctl::lwnr || c.index == s_.nwin - 1,
+          "a winner's name written out of rank order");
     touch(c).caption = text;
 }
 
@@ -112,7 +118,8 @@ void CheckingView::copyPicture(ControlRef to, ControlRef from) {
 }
 
 void CheckingView::setFocus(ControlRef c) {
-    check(isOneOf(c.kind, {Ctl::cmdmove, Ctl::cmdshuffle}), "the focus given to a control other than a button");
+    check(isOneOf(c.kind, {Ctl::cmdmove, Ctl::cmdshuffle}),
+          "the focus given to a control other than a button");
     check(read(c).enabled, "the focus given to a disabled button");
     focus = c;
 }
@@ -120,7 +127,8 @@ void CheckingView::setFocus(ControlRef c) {
 int CheckingView::shownLines() const {
     int n = 0;
     for (Ctl kind : {Ctl::snk, Ctl::ldr}) {
-        for (const Control& line : controls_[static_cast<std::size_t>(kind)]) n += line.visible ? 1 : 0;
+        for (const Control& line : controls_[static_cast<std::size_t>(kind)])
+            n += line.visible ? 1 : 0;
     }
     return n;
 }
@@ -130,8 +138,10 @@ void CheckingView::msgBox(const std::string& prompt, int style, const std::strin
     int box = 0;
     while (box < kBoxes && prompt != kBoxText[static_cast<std::size_t>(box)].prompt) ++box;
     check(box < kBoxes, "a message box with an unknown text");
-    check(style == kBoxText[static_cast<std::size_t>(box)].style, "a message box with the wrong icon");
-    check(title == kBoxText[static_cast<std::size_t>(box)].title, "a message box with the wrong title");
+    check(style == kBoxText[static_cast<std::size_t>(box)].style,
+          "a message box with the wrong icon");
+    check(title == kBoxText[static_cast<std::size_t>(box)].title,
+          "a message box with the wrong title");
     ++shown[static_cast<std::size_t>(box)];
     ++messages;
 
@@ -142,14 +152,18 @@ void CheckingView::msgBox(const std::string& prompt, int style, const std::strin
     switch (box) {
         case kLucky:
             check(s_.prevroll == 6 && at({Ctl::f, 6}).visible, "LUCKY HAND without a six");
-            check(at({Ctl::lscr}).caption == numberCaption(s_.scr), "LUCKY HAND before the total is shown");
+            check(at({Ctl::lscr}).caption == numberCaption(s_.scr),
+                  "LUCKY HAND before the total is shown");
             break;
         case kSnake:
         case kLadder: {
             bool found = false;
             for (std::size_t i = 0; i < 11; ++i) {
-                const bool here = box == kSnake ? s_.snkhd[i] == s_.pos[t] - 1 : s_.ldrft[i] + 1 == s_.pos[t];
-                found = found || (here && at({box == kSnake ? Ctl::snk : Ctl::ldr, static_cast<int>(i)}).visible);
+                const bool here =
+                    box == kSnake ? s_.snkhd[i] == s_.pos[t] - 1 : s_.ldrft[i] + 1 == s_.pos[t];
+                found = found ||
+                        (here &&
+                         at({box == kSnake ? Ctl::snk : Ctl::ldr, static_cast<int>(i)}).visible);
             }
             check(found, "a snake or ladder message away from its square");
             break;

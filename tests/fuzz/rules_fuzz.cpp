@@ -41,7 +41,7 @@ struct Bytes {
 };
 
 class FuzzDie final : public DieSource {
-public:
+  public:
     void reseed() override { seeded_ = true; }
     float next() override {
         check(seeded_, "a draw without a reseed of its own");
@@ -65,7 +65,7 @@ public:
     std::deque<std::uint8_t> bytes;
     long draws = 0;
 
-private:
+  private:
     bool seeded_ = false;
     int streak_ = 0, last_ = 0, cycle_ = 0;
 };
@@ -76,10 +76,12 @@ enum class Op { Shuffle, Move, Tdie, Tmov };
 
 const std::string kFigure[4] = {"figure0", "figure1", "figure2", "figure3"};
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 class Session {
-public:
+  public:
     explicit Session(Bytes in) : in_(in) {}
 
     void run() {
@@ -90,17 +92,25 @@ public:
             switch (b >> 5) {
                 case 0: step(Op::Shuffle); break;
                 case 1: step(Op::Move); break;
-                case 2: for (int k = 0; k <= a; ++k) step(Op::Tdie); break;
-                case 3: for (int k = 0; k <= a; ++k) step(Op::Tmov); break;
-                case 4: if (!over_) close(); break;
+                case 2:
+                    for (int k = 0; k <= a; ++k) step(Op::Tdie);
+                    break;
+                case 3:
+                    for (int k = 0; k <= a; ++k) step(Op::Tmov);
+                    break;
+                case 4:
+                    if (!over_) close();
+                    break;
                 case 5: load(setup()); break;
-                case 6: for (int k = 0; k <= a; ++k) die_.bytes.push_back(in_.next()); break;
+                case 6:
+                    for (int k = 0; k <= a; ++k) die_.bytes.push_back(in_.next());
+                    break;
                 default: turns(a % 8 + 1); break;
             }
         }
     }
 
-private:
+  private:
     struct Before {
         BoardState s;
         long draws;
@@ -116,7 +126,8 @@ private:
         c.op4 = players_ == 4;
         for (std::string& name : c.names) {
             name.clear();
-            for (int n = 1 + in_.next() % 16; n > 0; --n) name.push_back(static_cast<char>(in_.next()));
+            for (int n = 1 + in_.next() % 16; n > 0; --n)
+                name.push_back(static_cast<char>(in_.next()));
         }
         names_ = c.names;
         return c;
@@ -139,15 +150,21 @@ private:
         view_->watching = true;
         const CheckingView& v = *view_;
         check(s_.lastplr == players_ - 1 && s_.plrmax == s_.lastplr, "the set-up's player count");
-        check(s_.turn == 0 && s_.nwin == 0 && s_.scr == 0 && s_.dcount == 1, "the set-up's counters");
+        check(s_.turn == 0 && s_.nwin == 0 && s_.scr == 0 && s_.dcount == 1,
+              "the set-up's counters");
         check(s_.snkhd == kSnakeHead && s_.snktl == kSnakeTail && s_.ldrft == kLadderFoot &&
-                  s_.ldrtp == kLadderTop, "the set-up's tables");
-        check(s_.prevroll == lastRoll_ && die_.draws == draws, "the last roll carries over untouched");
+                  s_.ldrtp == kLadderTop,
+              "the set-up's tables");
+        check(s_.prevroll == lastRoll_ && die_.draws == draws,
+              "the last roll carries over untouched");
         for (int j = 0; j < 4; ++j) {
-            check(s_.pos[at(j)] == 1 && v.at({Ctl::Lp, j}).caption == names_[at(j)], "a player set up");
-            check(v.at({Ctl::pictrn, j}).visible == (j < players_) && v.at({Ctl::Lp, j}).visible == (j < players_),
+            check(s_.pos[at(j)] == 1 && v.at({Ctl::Lp, j}).caption == names_[at(j)],
+                  "a player set up");
+            check(v.at({Ctl::pictrn, j}).visible == (j < players_) &&
+                      v.at({Ctl::Lp, j}).visible == (j < players_),
                   "the list of players");
-            if (j < 3) check(v.at({Ctl::Lplc, j}).visible == (j < players_ - 1), "the place numbers");
+            if (j < 3)
+                check(v.at({Ctl::Lplc, j}).visible == (j < players_ - 1), "the place numbers");
             slot_[at(j)] = j;
         }
         check(v.messages == 0 && v.at({Ctl::cmdshuffle}).enabled, "the set-up waits for a throw");
@@ -198,7 +215,8 @@ private:
         check((s_.prevroll != b.s.prevroll) == closing, "prevroll changed outside a closing tick");
         check((die_.draws != b.draws) == closing, "the die drawn outside a closing tick");
         if (op != Op::Tmov) check(s_.nwin == b.s.nwin, "a finish outside the walk");
-        if (op == Op::Shuffle || op == Op::Move) check(v.messages == b.messages, "a button raised a box");
+        if (op == Op::Shuffle || op == Op::Move)
+            check(v.messages == b.messages, "a button raised a box");
         if (op == Op::Tdie) closing ? rolled(b) : animated(b);
         if (op == Op::Tmov && s_.nwin != b.s.nwin) finished(b);
         if (v.ends) {
@@ -214,30 +232,37 @@ private:
     }
 
     void faceShown(int pips) const {
-        for (int k = 1; k <= 6; ++k) check(view_->at({Ctl::f, k}).visible == (k == pips), "the die's face");
+        for (int k = 1; k <= 6; ++k)
+            check(view_->at({Ctl::f, k}).visible == (k == pips), "the die's face");
     }
 
     void rolled(const Before& b) {
         const CheckingView& v = *view_;
         const int roll = s_.prevroll;
-        check(roll >= 1 && roll <= 6 && roll != lastRoll_, "a roll repeats the last one or leaves 1..6");
+        check(roll >= 1 && roll <= 6 && roll != lastRoll_,
+              "a roll repeats the last one or leaves 1..6");
         lastRoll_ = s_.prevroll;
         check(s_.scr == b.s.scr + roll && s_.dcount == 1, "the roll adds to the turn's total");
         check(v.at({Ctl::lscr}).caption == numberCaption(s_.scr), "the total on the roll display");
         faceShown(roll);
         if (roll == 6) {
-            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.messages == b.messages + 1, "LUCKY HAND once");
-            check(v.on(Ctl::tdie) && !v.on(Ctl::cmdmove) && !v.on(Ctl::cmdshuffle), "the extra throw starts");
+            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.messages == b.messages + 1,
+                  "LUCKY HAND once");
+            check(v.on(Ctl::tdie) && !v.on(Ctl::cmdmove) && !v.on(Ctl::cmdshuffle),
+                  "the extra throw starts");
         } else {
             check(v.messages == b.messages, "a box after a roll other than six");
-            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus.kind == Ctl::cmdmove, "Move waits");
+            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus.kind == Ctl::cmdmove,
+                  "Move waits");
         }
     }
 
     void animated(const Before& b) {
         const CheckingView& v = *view_;
-        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.messages == b.messages, "an animation tick");
-        check(v.at({Ctl::lscr}).caption == numberCaption(b.s.dcount % 6 + 1), "the animation's caption");
+        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.messages == b.messages,
+              "an animation tick");
+        check(v.at({Ctl::lscr}).caption == numberCaption(b.s.dcount % 6 + 1),
+              "the animation's caption");
         const int r = b.s.dcount % 6;
         faceShown(r == 0 ? 6 : r);
     }
@@ -249,25 +274,30 @@ private:
         check(s_.nwin == b.s.nwin + 1 && k <= 2, "one finisher at a time, three at most");
         check(b.s.pos[at(t)] == 100 && b.s.stp <= b.s.scr, "a finish off square 100");
         check(s_.lastplr == b.s.lastplr - 1, "the finisher leaves the rotation");
-        check(v.shown[at(kFirst + k)] == b.shown[at(kFirst + k)] + 1, "the finisher's rank message");
+        check(v.shown[at(kFirst + k)] == b.shown[at(kFirst + k)] + 1,
+              "the finisher's rank message");
         const int player = slot_[at(t)];
         ranked_[at(k)] = player;
         for (int r = 0; r <= k; ++r) {
             const Control& name = v.at({Ctl::lwnr, r});
             const Control& icon = v.at({Ctl::Pwnr, r});
-            check(name.visible && name.caption == names_[at(ranked_[at(r)])], "the winners' names in rank order");
-            check(icon.visible && icon.picture == kFigure[ranked_[at(r)]], "the winners' icons in rank order");
+            check(name.visible && name.caption == names_[at(ranked_[at(r)])],
+                  "the winners' names in rank order");
+            check(icon.visible && icon.picture == kFigure[ranked_[at(r)]],
+                  "the winners' icons in rank order");
         }
         for (int j = t; j <= s_.lastplr; ++j) {
             slot_[at(j)] = slot_[at(j + 1)];
-            check(s_.pos[at(j)] == b.s.pos[at(j + 1)], "a player behind the finisher keeps its square");
+            check(s_.pos[at(j)] == b.s.pos[at(j + 1)],
+                  "a player behind the finisher keeps its square");
         }
     }
 
     void walked(const Before& b) {
         const CheckingView& v = *view_;
         if (v.on(Ctl::tmov)) {  // a step of the walk
-            check(b.s.stp <= b.s.scr && s_.stp == b.s.stp + 1 && s_.turn == b.s.turn, "a step of the walk");
+            check(b.s.stp <= b.s.scr && s_.stp == b.s.stp + 1 && s_.turn == b.s.turn,
+                  "a step of the walk");
             check(s_.pos[at(s_.turn)] == b.s.pos[at(s_.turn)] + 1, "one square per step");
             return;
         }
@@ -275,32 +305,41 @@ private:
         if (s_.nwin == b.s.nwin) {  // the landing tick: snake, ladder, then the others go back
             check(b.s.stp == b.s.scr + 1, "a landing before the last step");
             int square = b.s.pos[at(t)] - 1;
-            for (std::size_t i = 0; i < 11; ++i) square = kSnakeHead[i] == square ? kSnakeTail[i] : square;
-            for (std::size_t i = 0; i < 11; ++i) square = kLadderFoot[i] == square ? kLadderTop[i] : square;
+            for (std::size_t i = 0; i < 11; ++i)
+                square = kSnakeHead[i] == square ? kSnakeTail[i] : square;
+            for (std::size_t i = 0; i < 11; ++i)
+                square = kLadderFoot[i] == square ? kLadderTop[i] : square;
             check(s_.pos[at(t)] == square + 1, "where the walk ends");
             for (int j = 0; j <= s_.lastplr; ++j) {
                 const int was = b.s.pos[at(j)];
-                check(j == t || s_.pos[at(j)] == (was == square + 1 ? 1 : was), "a token sent back, or not");
+                check(j == t || s_.pos[at(j)] == (was == square + 1 ? 1 : was),
+                      "a token sent back, or not");
             }
         }
-        const int next = s_.nwin != b.s.nwin ? (t <= s_.lastplr ? t : 0) : (t + 1) % (s_.lastplr + 1);
+        const int next =
+            s_.nwin != b.s.nwin ? (t <= s_.lastplr ? t : 0) : (t + 1) % (s_.lastplr + 1);
         check(s_.turn == next, "the turn passes to the next player");
-        check(v.focus.kind == Ctl::cmdshuffle && v.at({Ctl::Strn}).visible, "the board waits for the next throw");
+        check(v.focus.kind == Ctl::cmdshuffle && v.at({Ctl::Strn}).visible,
+              "the board waits for the next throw");
         const Control& marker = v.at({Ctl::Strn});
         const Control& token = v.at({Ctl::plr, s_.turn});
-        check(token.visible && marker.left == token.left && marker.top == token.top, "the marker on the token");
+        check(token.visible && marker.left == token.left && marker.top == token.top,
+              "the marker on the token");
     }
 
     // What holds whenever no handler runs.
     void between() const {
         const CheckingView& v = *view_;
-        check(s_.lastplr >= 0 && s_.lastplr <= 3 && s_.lastplr == players_ - 1 - s_.nwin, "lastplr");
+        check(s_.lastplr >= 0 && s_.lastplr <= 3 && s_.lastplr == players_ - 1 - s_.nwin,
+              "lastplr");
         check(s_.turn >= 0 && s_.turn <= s_.lastplr, "the turn of a player out of play");
         check(s_.dcount >= 1 && s_.dcount <= 11, "dcount");
-        check(v.at({Ctl::Picptr}).top == v.at({Ctl::pictrn, s_.turn}).top, "the pointer at the player to move");
-        const bool shuffle = v.on(Ctl::cmdshuffle), dieRuns = v.on(Ctl::tdie), move = v.on(Ctl::cmdmove),
-                   walks = v.on(Ctl::tmov);
-        check(shuffle + dieRuns + move + walks == 1, "exactly one of Shuffle, tdie, Move, tmov is on");
+        check(v.at({Ctl::Picptr}).top == v.at({Ctl::pictrn, s_.turn}).top,
+              "the pointer at the player to move");
+        const bool shuffle = v.on(Ctl::cmdshuffle), dieRuns = v.on(Ctl::tdie),
+                   move = v.on(Ctl::cmdmove), walks = v.on(Ctl::tmov);
+        check(shuffle + dieRuns + move + walks == 1,
+              "exactly one of Shuffle, tdie, Move, tmov is on");
         if (shuffle) check(s_.scr == 0, "a total left before the throw");
         if (dieRuns) check(s_.scr == 0 || s_.scr == 6, "a total during the throw");
         if (move || walks) check(s_.scr >= 1 && s_.scr <= 11 && s_.scr != 6, "a total of one turn");
@@ -309,7 +348,8 @@ private:
             const int p = s_.pos[at(j)];
             check(p >= 1 && p <= 100, "a position code left 1..100 between ticks");
             const Control& token = v.at({Ctl::plr, j});
-            check(token.picture == kFigure[slot_[at(j)]] && v.at({Ctl::pictrn, j}).picture == token.picture &&
+            check(token.picture == kFigure[slot_[at(j)]] &&
+                      v.at({Ctl::pictrn, j}).picture == token.picture &&
                       v.at({Ctl::Lp, j}).caption == names_[at(slot_[at(j)])],
                   "a slot's token, icon and name belong to one player");
             if (p >= 2) {

@@ -2,12 +2,15 @@
 // window closes and message boxes dismissed at random moments, with the real timers running.
 // After every event the program must be in a state its flow and its rules allow. It may end
 // only through "Exit", "Game is over..." or closing the last window; then a new one starts.
+// Most of their clicks go to the buttons in front of them, so games get played; a run of
+// 20000 events or more fails if the tokens hardly walked or few message boxes were answered.
 // Reproducible by its seed: monkey_test [seed] [events].
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
@@ -26,18 +29,23 @@ namespace {
 
 using kivo::app::Windows;
 
+// A run this long must have played: so many walks and answered boxes at least.
+constexpr int kFullRun = 20000;
+constexpr int kMinWalks = 100;
+constexpr int kMinAnswers = 30;
+
 // The real message boxes, and the end of the process told to the monkey instead.
 class MonkeyShell : public kivo::ui::Shell {
-public:
+  public:
     explicit MonkeyShell(std::function<void()> ended) : ended_(std::move(ended)) {}
     void end() override { ended_(); }
 
-private:
+  private:
     std::function<void()> ended_;
 };
 
 class Monkey {
-public:
+  public:
     Monkey(unsigned seed, int events) : rng_(seed), die_(seed), seed_(seed), target_(events) {}
 
     int run() {
@@ -50,19 +58,28 @@ public:
         QObject::connect(&driver, &QTimer::timeout, [this] {
             if (!pending_) {
                 pending_ = true;
-                QMetaObject::invokeMethod(qApp, [this] { pending_ = false; step(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [this] {
+                        pending_ = false;
+                        step();
+                    },
+                    Qt::QueuedConnection);
             }
         });
         driver.start();
         QApplication::exec();
-        std::printf("monkey: seed %u, %d events, %d processes, %d games completed, %d exits, "
-                    "%d last-window closes, %d message boxes\n",
-                    seed_, done_, processes_, gamesOver_, exits_, lastCloses_, boxes_);
+        std::printf(
+            "monkey: seed %u, %d events, %d processes, %d games completed, %d exits, "
+            "%d last-window closes, %d message boxes, %d answered, %d walks\n",
+            seed_, done_, processes_, gamesOver_, exits_, lastCloses_, boxes_, answered_, walks_);
+        if (target_ >= kFullRun && walks_ < kMinWalks) fail("the tokens hardly walked");
+        if (target_ >= kFullRun && answered_ < kMinAnswers) fail("few message boxes were answered");
         if (failures_ == 0) std::printf("1 passed, 0 failed\n");
         return failures_ == 0 ? 0 : 1;
     }
 
-private:
+  private:
     enum class Last { None, Close, Other };
 
     void fresh() {
@@ -71,6 +88,7 @@ private:
         windows_->setDie(&die_);
         windows_->start();
         ended_ = false;
+        walking_ = false;
         ++processes_;
     }
 
@@ -78,31 +96,45 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
 
     void step() {
-        if (done_ >= target_ || failures_ > 0) {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box) noteBox(box);
+        const bool stopping = done_ >= target_ || failures_ > 0;
+        if (box && (stopping || ended_)) {  // the handler behind the box goes on first
+            answer(box);
+            return;
+        }
+        if (stopping) {
             windows_.reset();
             QApplication::quit();
             return;
         }
         if (ended_) {  // the process has ended: the next one starts from the top
-            if (QApplication::activeModalWidget()) return;
             fresh();
             return;
         }
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            if (box != lastBox_) ++boxes_;
-            lastBox_ = box;
-            dismissLater(box);
-            // The children keep clicking on the board behind the box; it must not react.
-        }
+        // A box is answered after a while, as a player reads it; meanwhile the children keep
+        // clicking on the board behind it, which must not react.
+        if (box && chance(20)) answer(box);
         act();
         ++done_;
+        hurry();
+        noteWalk();
         check();
         if (done_ % 1000 == 0) std::printf("monkey: %d events\n", done_), std::fflush(stdout);
     }
 
-    // A box is answered after a while, as a player reads it.
-    void dismissLater(QWidget* box) {
-        if (!chance(20)) return;
+    void noteBox(QWidget* box) {
+        if (box == lastBox_) return;
+        lastBox_ = box;
+        ++boxes_;
+        // Only the children's clicks and keys close a box; a late key may close it again.
+        if (auto* mb = qobject_cast<QMessageBox*>(box)) {
+            QObject::connect(
+                mb, &QDialog::finished, mb, [this] { ++answered_; }, Qt::SingleShotConnection);
+        }
+    }
+
+    void answer(QWidget* box) {
         auto* mb = qobject_cast<QMessageBox*>(box);
         if (!mb || !mb->button(QMessageBox::Ok)) return;
         QAbstractButton* ok = mb->button(QMessageBox::Ok);
@@ -124,45 +156,54 @@ private:
         return out;
     }
 
+    // Where the children look: the open box, or else the active window.
+    QWidget* front(const QList<QWidget*>& shown) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) w = QApplication::activeWindow();
+        return shown.contains(w) ? w : shown[pick(static_cast<int>(shown.size()))];
+    }
+
     void act() {
         last_ = Last::Other;
         const QList<QWidget*> shown = visibleWindows();
         if (shown.isEmpty()) return;
-        QWidget* w = shown[pick(static_cast<int>(shown.size()))];
+        QWidget* w = chance(75) ? front(shown) : shown[pick(static_cast<int>(shown.size()))];
         lastWindow_ = w;
         QWindow* win = w->windowHandle();
-        const int roll = pick(100);
-        if (roll < 45) {
+        const int roll = pick(1000);
+        if (roll < 700) {
             clickSomeButton(w);
-        } else if (roll < 65) {
+        } else if (roll < 820) {
             QTest::mouseClick(win, Qt::LeftButton, {}, QPoint(pick(w->width()), pick(w->height())));
-        } else if (roll < 72) {
+        } else if (roll < 860) {
             const QPoint p(pick(w->width()), pick(w->height()));
             QTest::mouseDClick(win, Qt::LeftButton, {}, p);
-        } else if (roll < 99 || chance(70)) {
+        } else if (roll < 999 || chance(75)) {
             mashKeys();
         } else {
             closeByWindowManager(w);
         }
     }
 
+    // A button that can be pressed now. "Cancel" and "Exit" only now and then, or no game
+    // would ever be finished.
     void clickSomeButton(QWidget* w) {
         QList<QAbstractButton*> buttons;
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
-            if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
+            if (!b->isVisible() || !b->isEnabled()) continue;
+            const QString text = b->text();
+            const bool leaves = text == QLatin1String("Cancel") || text == QLatin1String("Exit");
+            if (!leaves || pick(500) == 0) buttons.push_back(b);
         }
         if (buttons.isEmpty()) return;
         QAbstractButton* b = buttons[pick(static_cast<int>(buttons.size()))];
-        // "Cancel" and "Exit" only now and then, or no game would ever be finished.
-        const QString text = b->text();
-        if ((text == QLatin1String("Cancel") || text == QLatin1String("Exit")) && !chance(3)) return;
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, b->mapTo(w, b->rect().center()));
     }
 
     // Keys go to the active window; a key may close it, so each key looks again.
     void mashKeys() {
-        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
-                                       Qt::Key_A,     Qt::Key_Z,      Qt::Key_Home,   Qt::Key_End,
+        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,   Qt::Key_Tab,
+                                       Qt::Key_A,     Qt::Key_Z,      Qt::Key_Home,     Qt::Key_End,
                                        Qt::Key_Left,  Qt::Key_Down,   Qt::Key_Backspace};
         const int n = chance(20) ? 2 + pick(6) : 1;
         for (int i = 0; i < n && !ended_; ++i) {
@@ -181,6 +222,24 @@ private:
         w->close();
     }
 
+    // At a child's pace a walk takes seconds: the board's timers tick as fast as they can.
+    void hurry() {
+        if (ended_ || !windows_->Form1().loaded()) return;
+        kivo::ui::Form1Window* board = windows_->Form1().screen();
+        // Only once per board: a new interval restarts a running timer.
+        if (board->tdie->interval() != 1) board->tdie->setInterval(1);
+        if (board->tmov->interval() != 5) board->tmov->setInterval(5);
+    }
+
+    // A walk starts when "Move" sets the walk timer going. Looked at after every event: the
+    // throw between two walks takes longer than one event.
+    void noteWalk() {
+        const bool walking =
+            !ended_ && windows_->Form1().loaded() && windows_->Form1().screen()->tmov->enabled();
+        if (walking && !walking_) ++walks_;
+        walking_ = walking;
+    }
+
     void processEnded() {
         // The real end stops everything at once; here the rest of a synthetic double-click
         // may still arrive at the button that ended it.
@@ -197,9 +256,9 @@ private:
             ++lastCloses_;
         } else {
             fail("the process ended without Exit, game over or the last window closed");
-            std::printf("  loaded: flogo %d Form2 %d Form1 %d frmend %d\n", windows_->flogo().loaded(),
-                        windows_->Form2().loaded(), windows_->Form1().loaded(),
-                        windows_->frmend().loaded());
+            std::printf("  loaded: flogo %d Form2 %d Form1 %d frmend %d\n",
+                        windows_->flogo().loaded(), windows_->Form2().loaded(),
+                        windows_->Form1().loaded(), windows_->frmend().loaded());
         }
     }
 
@@ -218,20 +277,25 @@ private:
         kivo::ui::Form1Window* board = windows_->Form1().screen();
         const kivo::BoardState& s = windows_->Form1().state();
         if (board->rules().ended()) return;
-        const bool boxOpen = QApplication::activeModalWidget() != nullptr;
+        // From a box's opening until its handler goes on, even after the box was answered.
+        const bool boxOpen = shell_.messageBoxOpen();
         if (board->tdie->enabled() && board->tmov->enabled()) {
             fail("both timers run");
             QWidget* box = QApplication::activeModalWidget();
             std::printf("  dcount %d stp %d scr %d turn %d box '%s' move %d shuffle %d\n", s.dcount,
-                        s.stp, s.scr, s.turn,
-                        box ? qPrintable(box->windowTitle()) : "", board->cmdmove->isEnabled(),
-                        board->cmdshuffle->isEnabled());
+                        s.stp, s.scr, s.turn, box ? qPrintable(box->windowTitle()) : "",
+                        board->cmdmove->isEnabled(), board->cmdshuffle->isEnabled());
         }
         if (s.lastplr < 0 || s.lastplr > 3) fail("lastplr out of range");
-        if (s.lastplr != s.plrmax - s.nwin) fail("a finisher is still in the rotation");
+        // A finisher leaves the rotation once the box that ranks them was read.
+        const int rotation = s.plrmax - s.nwin;
+        if (s.lastplr != rotation && !(boxOpen && s.lastplr == rotation + 1)) {
+            fail("a finisher is still in the rotation");
+        }
         if (!boxOpen && (s.turn < 0 || s.turn > s.lastplr)) fail("turn out of range");
         for (int p = 0; p <= s.lastplr; ++p) {
-            if (s.pos[p] < 1 || s.pos[p] > (boxOpen ? 101 : 100)) fail("a position is off the board");
+            if (s.pos[p] < 1 || s.pos[p] > (boxOpen ? 101 : 100))
+                fail("a position is off the board");
         }
         if (s.prevroll < 0 || s.prevroll > 6) fail("a roll that no die shows");
     }
@@ -248,11 +312,13 @@ private:
     int done_ = 0;
     int failures_ = 0;
     int processes_ = 0, gamesOver_ = 0, exits_ = 0, lastCloses_ = 0, boxes_ = 0;
+    int answered_ = 0, walks_ = 0;
     bool ended_ = false;
+    bool walking_ = false;
     bool pending_ = false;
     Last last_ = Last::None;
-    QWidget* lastWindow_ = nullptr;
-    QWidget* lastBox_ = nullptr;  // where the last event went; compared, never used
+    QWidget* lastWindow_ = nullptr;  // where the last event went
+    QPointer<QWidget> lastBox_;      // compared, never dereferenced
     MonkeyShell shell_{[this] { processEnded(); }};
     std::unique_ptr<Windows> windows_;
 };

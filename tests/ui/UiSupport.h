@@ -26,9 +26,11 @@ namespace kivo::uitest {
 // floor(6u + 1) = v. A draw beyond them is a test fault: it is counted, and the die goes on
 // with values that never repeat, so the game cannot hang on the no-repeat rule.
 class ScriptedDie : public DieSource {
-public:
+  public:
     void push(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
-    void push(const std::vector<int>& values) { values_.insert(values_.end(), values.begin(), values.end()); }
+    void push(const std::vector<int>& values) {
+        values_.insert(values_.end(), values.begin(), values.end());
+    }
     void reseed() override { ++reseeds; }
     float next() override {
         int v = 0;
@@ -48,7 +50,7 @@ public:
     int draws = 0;
     int overruns = 0;
 
-private:
+  private:
     std::deque<int> values_;
 };
 
@@ -63,7 +65,7 @@ struct Shown {
 // instead of ending the test. onOpen runs while the box is open, before it is dismissed. With
 // realBoxes the real box shows too, to be answered through the window system.
 class TestShell : public ui::Shell {
-public:
+  public:
     void end() override { ++ends; }
     void reset() {
         shown.clear();
@@ -82,7 +84,7 @@ public:
     std::function<void(const Shown&)> onOpen;
     bool realBoxes = false;
 
-protected:
+  protected:
     void showMessageBox(const QString& prompt, int style, const QString& title) override {
         shown.push_back({prompt, style, title});
         if (onOpen) onOpen(shown.back());
@@ -92,14 +94,14 @@ protected:
 
 // Calls back on every event an object receives, and lets it through.
 class Spy : public QObject {
-public:
+  public:
     explicit Spy(std::function<void(QObject*, QEvent*)> fn) : fn_(std::move(fn)) {}
     bool eventFilter(QObject* o, QEvent* e) override {
         fn_(o, e);
         return false;
     }
 
-private:
+  private:
     std::function<void(QObject*, QEvent*)> fn_;
 };
 
@@ -118,7 +120,9 @@ inline void flushDeletes() {
 }
 
 // 15 twips make a pixel; an edge falls on the nearest pixel.
-inline int px(double twips) { return qRound(twips / 15.0); }
+inline int px(double twips) {
+    return qRound(twips / 15.0);
+}
 inline QRect pxRect(double left, double top, double width, double height) {
     return QRect(px(left), px(top), px(left + width) - px(left), px(top + height) - px(top));
 }
@@ -144,7 +148,8 @@ inline void clickThroughWindow(QWidget* top, QPoint at) {
 // The children of one control kind. The kinds carry no meta-object of their own, so
 // QObject::findChildren cannot tell them apart.
 template <typename Kind>
-std::vector<Kind*> childrenOfKind(QWidget* parent, Qt::FindChildOptions options = Qt::FindChildrenRecursively) {
+std::vector<Kind*> childrenOfKind(QWidget* parent,
+                                  Qt::FindChildOptions options = Qt::FindChildrenRecursively) {
     std::vector<Kind*> out;
     for (QWidget* w : parent->findChildren<QWidget*>(options)) {
         if (auto* k = dynamic_cast<Kind*>(w)) out.push_back(k);

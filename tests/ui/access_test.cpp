@@ -40,7 +40,7 @@ QStringList names(const QList<QWidget*>& widgets) {
 class AccessTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { setUpApplication(); }
     void init() {
         answer_.reset();
@@ -63,8 +63,8 @@ private slots:
         ui::Form2& setup = windows_->Form2();
         setup.Command1_Click();
         QCOMPARE(names(tabOrder(setup.screen()->Op2)),
-                 (QStringList{"Two", "Ok", "Name of player 1", "Name of player 2", "Name of player 3",
-                              "Name of player 4", "GO", "Reset"}));
+                 (QStringList{"Two", "Ok", "Name of player 1", "Name of player 2",
+                              "Name of player 3", "Name of player 4", "GO", "Reset"}));
         setup.cmdgo_Click();
 
         ui::Form1Window* board = windows_->Form1().screen();
@@ -72,7 +72,8 @@ private slots:
         board->Cmdexit->click();
 
         QWidget* end = windows_->frmend().window();
-        QCOMPARE(names(tabOrder(windows_->frmend().screen()->Command3)), (QStringList{"Restart", "Exit"}));
+        QCOMPARE(names(tabOrder(windows_->frmend().screen()->Command3)),
+                 (QStringList{"Restart", "Exit"}));
         for (QWidget* w : end->findChildren<QWidget*>()) {
             if (w->focusPolicy() & Qt::TabFocus) QVERIFY(!nameOf(w).isEmpty());
         }
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(description, QStringLiteral("Oh no! it's a snake"));
     }
 
-private:
+  private:
     TestShell answer_;
     ScriptedDie die_;
     std::unique_ptr<app::Windows> windows_;

@@ -7,8 +7,8 @@
 #include "Form1.h"
 #include "Form1Window.h"
 #include "Inputs.h"
-#include "Window.h"
 #include "UiSupport.h"
+#include "Window.h"
 
 using namespace kivo;
 using namespace kivo::ui;
@@ -17,7 +17,7 @@ using namespace kivo::uitest;
 class ControlsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { setUpApplication(); }
     void cleanup() {
         answer_.reset();
@@ -29,10 +29,13 @@ private slots:
     void buttonsWaitForTheBoxToClose() {
         struct Bare : WindowOf<FormWindow> {
             using WindowOf::WindowOf;
-            FormWindow* load() override { return new FormWindow(*this, 0x00404080, {}); }
+            FormWindow* load() override {
+                return new FormWindow(*this, {"", 1000, 1000, 0x00404080});
+            }
         } window(answer_);
         window.Show();
-        Button b(window.screen(), {{0, 0, 975, 615}, "Move", {"Tempus Sans ITC", 12}, 0x404040, 0xF0F0F0, 0});
+        Button b(window.screen(),
+                 {{0, 0, 975, 615}, "Move", {"Tempus Sans ITC", 12}, 0x404040, 0xF0F0F0, 0});
         int clicks = 0;
         window.screen()->onClick(&b, [&] { ++clicks; });
         bool openWhileShown = false;
@@ -40,7 +43,8 @@ private slots:
             openWhileShown = answer_.messageBoxOpen();
             b.click();
         };
-        answer_.messageBox(QStringLiteral("You won one more chance..."), 48, QStringLiteral("LUCKY HAND"));
+        answer_.messageBox(QStringLiteral("You won one more chance..."), 48,
+                           QStringLiteral("LUCKY HAND"));
         QVERIFY(openWhileShown);
         QCOMPARE(clicks, 0);
         QVERIFY(!answer_.messageBoxOpen());
@@ -53,7 +57,8 @@ private slots:
     void sixThenMoveDuringItsBox() {
         ScriptedDie die;
         die.push({6, 3});
-        Form1 form(answer_, [] { return SetupChoice{}; }, &die);
+        Form1 form(
+            answer_, [] { return SetupChoice{}; }, &die);
         form.Show();
         Form1Window* board = form.screen();
         answer_.onOpen = [&](const Shown& s) {
@@ -69,14 +74,16 @@ private slots:
 
     void textBoxLimits() {
         QWidget window;
-        TextBox limited(&window, {{0, 0, 1335, 375}, "Player 1", 10, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 0});
-        TextBox open(&window, {{0, 0, 1335, 375}, "Player 2", 0, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 1});
+        TextBox limited(
+            &window, {{0, 0, 1335, 375}, "Player 1", 10, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 0});
+        TextBox open(&window,
+                     {{0, 0, 1335, 375}, "Player 2", 0, {"Tempus Sans ITC", 9.75f}, 0xC0C0C0, 1});
         QCOMPARE(limited.maxLength(), 10);
         open.setText(QString(50000, QLatin1Char('x')));
         QCOMPARE(open.text().size(), 50000);
     }
 
-private:
+  private:
     TestShell answer_;
 };
 

@@ -1,6 +1,8 @@
 // The board window on screen: its layout square by square, the die faces, what it shows when
 // it opens, one turn on the real timers, and a message box that holds the whole board.
 
+#include "Form1.h"
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -8,7 +10,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "Form1.h"
 #include "Form1Window.h"
 #include "Shape.h"
 #include "UiSupport.h"
@@ -20,6 +21,7 @@ namespace {
 
 // The board's snakes and ladders, and where their lines end away from the marker's square
 // (twips): snake i's tail end, ladder i's top end.
+// clang-format off
 constexpr int kHead[11] = {46, 52, 59, 65, 70, 74, 78, 85, 89, 93, 98};
 constexpr int kTail[11] = {17, 11, 15, 23, 2, 33, 9, 22, 51, 24, 13};
 constexpr int kFoot[11] = {7, 18, 21, 28, 36, 41, 50, 54, 58, 61, 66};
@@ -30,6 +32,7 @@ constexpr QPoint kSnakeTailEnd[11] = {{6600, 7440},  {11160, 7440}, {7800, 7440}
 constexpr QPoint kLadderTopEnd[11] = {{8280, 7080},  {4920, 6240}, {4800, 1920}, {8280, 4560},
                                       {6600, 4560},  {6120, 2760}, {10560, 1200}, {9600, 2040},
                                       {6960, 1200},  {4560, 1200}, {8640, 1920}};
+// clang-format on
 
 // Square colours, 0x00BBGGRR, as the rows stand on screen from the top: base square, then
 // the colours of base + 0 .. base + 9.
@@ -37,6 +40,7 @@ struct ColourRow {
     int base;
     unsigned colours[10];
 };
+// clang-format off
 constexpr ColourRow kColours[10] = {
     {91, {0x88CD2C, 0xC0C000, 0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF}},
     {81, {0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF, 0xB08B1C, 0xC0C000}},
@@ -49,6 +53,7 @@ constexpr ColourRow kColours[10] = {
     {11, {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF}},
     {1, {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF}},
 };
+// clang-format on
 
 unsigned colourOf(int n) {
     for (const ColourRow& row : kColours) {
@@ -87,14 +92,16 @@ QColor inkNear(const QImage& img, QPoint p) {
     return best;
 }
 
-bool isBlack(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
+bool isBlack(const QColor& c) {
+    return c.red() < 60 && c.green() < 60 && c.blue() < 60;
+}
 
 }  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     ui::Form1Window* open() {
         if (!openAndWait(*form_)) return nullptr;
         return form_->screen();
@@ -106,7 +113,7 @@ private:
     TestShell answer_;
     int frmendShown_ = 0;
 
-private slots:
+  private slots:
     void initTestCase() { setUpApplication(); }
 
     void init() {
@@ -114,7 +121,8 @@ private slots:
         choice_ = SetupChoice{};
         die_ = ScriptedDie{};
         frmendShown_ = 0;
-        form_ = std::make_unique<ui::Form1>(answer_, [this] { return choice_; }, &die_);
+        form_ = std::make_unique<ui::Form1>(
+            answer_, [this] { return choice_; }, &die_);
         form_->showFrmend = [this] { ++frmendShown_; };
     }
 
@@ -220,8 +228,8 @@ private slots:
         const QPoint origin = line->geometry().topLeft();
         for (const QPoint end : {nearEnd, farEnd}) {
             const QColor ink = inkNear(img, end - origin);
-            QVERIFY2(ink.alpha() > 200, qPrintable(QStringLiteral("no ink at %1,%2")
-                                                       .arg(end.x()).arg(end.y())));
+            QVERIFY2(ink.alpha() > 200,
+                     qPrintable(QStringLiteral("no ink at %1,%2").arg(end.x()).arg(end.y())));
             QVERIFY(ink.red() > 180 && ink.blue() < 80);
             if (snake) {
                 QVERIFY(ink.green() < 80);  // red
@@ -244,10 +252,13 @@ private slots:
         QTest::newRow("1") << 1 << QList<QPoint>{{360, 480}};
         QTest::newRow("2") << 2 << QList<QPoint>{{240, 360}, {480, 600}};
         QTest::newRow("3") << 3 << QList<QPoint>{{480, 360}, {360, 480}, {240, 600}};
-        QTest::newRow("4 is a diamond") << 4 << QList<QPoint>{{360, 360}, {240, 480}, {480, 480}, {360, 600}};
-        QTest::newRow("5") << 5 << QList<QPoint>{{240, 360}, {480, 360}, {360, 480}, {240, 600}, {480, 600}};
-        QTest::newRow("6") << 6
-                           << QList<QPoint>{{240, 360}, {360, 360}, {480, 360}, {240, 600}, {360, 600}, {480, 600}};
+        QTest::newRow("4 is a diamond")
+            << 4 << QList<QPoint>{{360, 360}, {240, 480}, {480, 480}, {360, 600}};
+        QTest::newRow("5") << 5
+                           << QList<QPoint>{
+                                  {240, 360}, {480, 360}, {360, 480}, {240, 600}, {480, 600}};
+        QTest::newRow("6") << 6 << QList<QPoint>{{240, 360}, {360, 360}, {480, 360},
+                                                 {240, 600}, {360, 600}, {480, 600}};
     }
 
     void dieFaces() {
@@ -286,7 +297,8 @@ private slots:
                 const QPoint corner(px(x), px(y));
                 const QColor centre = img.pixelColor(corner + QPoint(4, 4));
                 if (expected.contains(corner)) {
-                    QVERIFY2(isBlack(centre), qPrintable(QStringLiteral("pip at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(isBlack(centre),
+                             qPrintable(QStringLiteral("pip at %1,%2").arg(x).arg(y)));
                     QVERIFY2(!isBlack(img.pixelColor(corner)), "a pip is round");
                 } else {
                     QCOMPARE(centre, bgrColor(0x00C0C0C0));
@@ -381,13 +393,16 @@ private slots:
         for (QObject* o : b->children()) {  // bottom first
             auto* w = qobject_cast<QWidget*>(o);
             if (!w) continue;
-            if (dynamic_cast<ui::PictureBox*>(w) || dynamic_cast<ui::Frame*>(w) || dynamic_cast<ui::Button*>(w)) {
+            if (dynamic_cast<ui::PictureBox*>(w) || dynamic_cast<ui::Frame*>(w) ||
+                dynamic_cast<ui::Button*>(w)) {
                 aboveSeen = true;
                 continue;
             }
             QVERIFY2(!aboveSeen, "a drawn item over a picture box, frame or button");
-            const int level = in(b->Lpos, w) ? 1 : (in(b->imsnk, w) || in(b->Imldr, w)) ? 2
-                                                 : (in(b->snk, w) || in(b->ldr, w))     ? 3 : 0;
+            const int level = in(b->Lpos, w)                         ? 1
+                              : (in(b->imsnk, w) || in(b->Imldr, w)) ? 2
+                              : (in(b->snk, w) || in(b->ldr, w))     ? 3
+                                                                     : 0;
             QVERIFY2(level == 0 || level >= boardLevel, "squares, markers, lines, bottom to top");
             boardLevel = std::max(boardLevel, level);
         }
@@ -461,7 +476,8 @@ private slots:
         // Ten animation ticks show f1..f6, f1..f4 with captions one ahead; the closing tick
         // shows the roll.
         const QList<int> wantFaces{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 3};
-        const QStringList wantCaptions{" 2", " 3", " 4", " 5", " 6", " 1", " 2", " 3", " 4", " 5", " 3"};
+        const QStringList wantCaptions{" 2", " 3", " 4", " 5", " 6", " 1",
+                                       " 2", " 3", " 4", " 5", " 3"};
         QList<int> gotFaces;
         QStringList gotCaptions;
         for (const FaceShown& s : faces) {
@@ -512,11 +528,13 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(steps[i].first, i + 1);
             const qint64 gap = steps[i].second - last;
-            QVERIFY2(gap >= 200 && gap <= 800, qPrintable(QStringLiteral("step gap %1 ms").arg(gap)));
+            QVERIFY2(gap >= 200 && gap <= 800,
+                     qPrintable(QStringLiteral("step gap %1 ms").arg(gap)));
             last = steps[i].second;
         }
         const qint64 landing = pointerMoved - last;
-        QVERIFY2(landing >= 200 && landing <= 800, qPrintable(QStringLiteral("landing after %1 ms").arg(landing)));
+        QVERIFY2(landing >= 200 && landing <= 800,
+                 qPrintable(QStringLiteral("landing after %1 ms").arg(landing)));
 
         // On square 3, centred, in its colour; the turn is the second player's.
         const QPoint off = b->plr[0]->geometry().center() - squareRect(3).center();
@@ -574,8 +592,9 @@ private slots:
             if (board && form_->loaded()) clickThroughWindow(board->cmdshuffle);
             QTest::qWait(seen.empty() ? 100 : 700);  // the walk's ticks keep falling due
             const bool loaded = board && form_->loaded();
-            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size(), loaded,
-                            loaded && board->cmdmove->isEnabled(), loaded && board->ldr[0]->isVisible(),
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size(),
+                            loaded, loaded && board->cmdmove->isEnabled(),
+                            loaded && board->ldr[0]->isVisible(),
                             loaded && form_->state().turn == 0, modal});
             box->button(QMessageBox::Ok)->click();
             busy = false;

@@ -1,11 +1,12 @@
 // The set-up window: its layout, the two stages "Ok" and "Reset" switch between, the empty-name
 // check of "GO", and the name boxes' length limits.
 
+#include "Form2.h"
+
 #include <QLabel>
 #include <QScreen>
 #include <memory>
 
-#include "Form2.h"
 #include "UiSupport.h"
 
 using namespace kivo;
@@ -14,7 +15,7 @@ using namespace kivo::uitest;
 class Form2Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     ui::Form2& form() { return *form_; }
     ui::Form2Window& w() const { return *form_->screen(); }
 
@@ -34,9 +35,10 @@ private:
     QWidget* control(const QString& name) const {
         ui::Form2Window& f = w();
         const std::pair<const char*, QWidget*> named[] = {
-            {"Frame1", f.Frame1}, {"Frame2", f.Frame2}, {"Op2", f.Op2},       {"Op3", f.Op3},
-            {"Op4", f.Op4},       {"Command1", f.Command1}, {"Tp1", f.Tp1},   {"Tp2", f.Tp2},
-            {"Tp3", f.Tp3},       {"Tp4", f.Tp4},       {"cmdgo", f.cmdgo},   {"cmdreset", f.cmdreset}};
+            {"Frame1", f.Frame1}, {"Frame2", f.Frame2}, {"Op2", f.Op2},
+            {"Op3", f.Op3},       {"Op4", f.Op4},       {"Command1", f.Command1},
+            {"Tp1", f.Tp1},       {"Tp2", f.Tp2},       {"Tp3", f.Tp3},
+            {"Tp4", f.Tp4},       {"cmdgo", f.cmdgo},   {"cmdreset", f.cmdreset}};
         for (const auto& [n, w] : named) {
             if (name == QLatin1String(n)) return w;
         }
@@ -46,6 +48,21 @@ private:
     ui::TextBox* box(int n) const {
         ui::TextBox* boxes[] = {w().Tp1, w().Tp2, w().Tp3, w().Tp4};
         return boxes[n - 1];
+    }
+
+    // The first stage, as the window opens and as "Reset" leaves it: "Two", the names frame and
+    // its buttons hidden, and every name box locked, showing its name as in `name`.
+    void expectFirstStage(const char* name) {
+        QVERIFY(w().Op2->isChecked());
+        QVERIFY(!w().Op3->isChecked() && !w().Op4->isChecked());
+        QVERIFY(w().Frame1->isEnabled());
+        QVERIFY(w().Frame2->isHidden());
+        QVERIFY(w().cmdgo->isHidden());
+        QVERIFY(w().cmdreset->isHidden());
+        for (int n = 1; n <= 4; ++n) {
+            QVERIFY(!box(n)->isEnabled());
+            QCOMPARE(box(n)->text(), QString::fromLatin1(name).arg(n));
+        }
     }
 
     // "Three", "Four" or "Two" clicked, then "Ok".
@@ -62,10 +79,8 @@ private:
     bool loadedWhileBoardLoads_ = false;
     SetupChoice readByBoard_;
 
-private slots:
-    void initTestCase() {
-        setUpApplication();
-    }
+  private slots:
+    void initTestCase() { setUpApplication(); }
 
     void init() {
         answer_.reset();
@@ -97,27 +112,44 @@ private slots:
     }
 
     void layout_data() {
-        QTest::addColumn<QString>("name");     // a control, or a label by its caption
-        QTest::addColumn<QString>("parent");   // where its position counts from
+        QTest::addColumn<QString>("name");    // a control, or a label by its caption
+        QTest::addColumn<QString>("parent");  // where its position counts from
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Frame1") << "Frame1" << "window" << QRect(480, 1080, 1695, 2175) << "";
-        QTest::newRow("Op2") << "Op2" << "Frame1" << QRect(120, 360, 975, 375) << "Two";
-        QTest::newRow("Op3") << "Op3" << "Frame1" << QRect(120, 720, 975, 375) << "Three";
-        QTest::newRow("Op4") << "Op4" << "Frame1" << QRect(120, 1080, 975, 375) << "Four";
-        QTest::newRow("Command1") << "Command1" << "Frame1" << QRect(240, 1560, 1215, 495) << "Ok";
-        QTest::newRow("Frame2") << "Frame2" << "window" << QRect(2640, 1080, 1935, 3615) << "";
-        QTest::newRow("Label1") << "Player 1 :" << "Frame2" << QRect(120, 360, 975, 255) << "Player 1 :";
-        QTest::newRow("Tp1") << "Tp1" << "Frame2" << QRect(240, 600, 1335, 375) << "Player 1";
-        QTest::newRow("Label3") << "Player 2 :" << "Frame2" << QRect(120, 1080, 975, 255) << "Player 2 :";
-        QTest::newRow("Tp2") << "Tp2" << "Frame2" << QRect(240, 1320, 1335, 375) << "Player 2";
-        QTest::newRow("Label2") << "Player 3 :" << "Frame2" << QRect(120, 1800, 975, 255) << "Player 3 :";
-        QTest::newRow("Tp3") << "Tp3" << "Frame2" << QRect(240, 2040, 1335, 375) << "Player 3";
-        QTest::newRow("Label4") << "Player 4 :" << "Frame2" << QRect(120, 2520, 975, 255) << "Player 4 :";
-        QTest::newRow("Tp4") << "Tp4" << "Frame2" << QRect(240, 2880, 1335, 375) << "Player 4";
-        QTest::newRow("cmdgo") << "cmdgo" << "window" << QRect(720, 3360, 1215, 495) << "GO";
-        QTest::newRow("cmdreset") << "cmdreset" << "window" << QRect(720, 4080, 1215, 495) << "Reset";
-        QTest::newRow("Label5") << "e-kivo" << "window" << QRect(1500, 240, 2175, 930) << "e-kivo";
+        QTest::newRow("Frame1") << "Frame1"
+                                << "window" << QRect(480, 1080, 1695, 2175) << "";
+        QTest::newRow("Op2") << "Op2"
+                             << "Frame1" << QRect(120, 360, 975, 375) << "Two";
+        QTest::newRow("Op3") << "Op3"
+                             << "Frame1" << QRect(120, 720, 975, 375) << "Three";
+        QTest::newRow("Op4") << "Op4"
+                             << "Frame1" << QRect(120, 1080, 975, 375) << "Four";
+        QTest::newRow("Command1") << "Command1"
+                                  << "Frame1" << QRect(240, 1560, 1215, 495) << "Ok";
+        QTest::newRow("Frame2") << "Frame2"
+                                << "window" << QRect(2640, 1080, 1935, 3615) << "";
+        QTest::newRow("Label1") << "Player 1 :"
+                                << "Frame2" << QRect(120, 360, 975, 255) << "Player 1 :";
+        QTest::newRow("Tp1") << "Tp1"
+                             << "Frame2" << QRect(240, 600, 1335, 375) << "Player 1";
+        QTest::newRow("Label3") << "Player 2 :"
+                                << "Frame2" << QRect(120, 1080, 975, 255) << "Player 2 :";
+        QTest::newRow("Tp2") << "Tp2"
+                             << "Frame2" << QRect(240, 1320, 1335, 375) << "Player 2";
+        QTest::newRow("Label2") << "Player 3 :"
+                                << "Frame2" << QRect(120, 1800, 975, 255) << "Player 3 :";
+        QTest::newRow("Tp3") << "Tp3"
+                             << "Frame2" << QRect(240, 2040, 1335, 375) << "Player 3";
+        QTest::newRow("Label4") << "Player 4 :"
+                                << "Frame2" << QRect(120, 2520, 975, 255) << "Player 4 :";
+        QTest::newRow("Tp4") << "Tp4"
+                             << "Frame2" << QRect(240, 2880, 1335, 375) << "Player 4";
+        QTest::newRow("cmdgo") << "cmdgo"
+                               << "window" << QRect(720, 3360, 1215, 495) << "GO";
+        QTest::newRow("cmdreset") << "cmdreset"
+                                  << "window" << QRect(720, 4080, 1215, 495) << "Reset";
+        QTest::newRow("Label5") << "e-kivo"
+                                << "window" << QRect(1500, 240, 2175, 930) << "e-kivo";
     }
 
     void layout() {
@@ -139,17 +171,8 @@ private slots:
 
     void opensInTheFirstStage() {
         QVERIFY(open());
-        QVERIFY(w().Op2->isChecked());
-        QVERIFY(!w().Op3->isChecked() && !w().Op4->isChecked());
         QCOMPARE(form().window()->focusWidget(), w().Op2);
-        QVERIFY(w().Frame1->isEnabled());
-        QVERIFY(w().Frame2->isHidden());
-        QVERIFY(w().cmdgo->isHidden());
-        QVERIFY(w().cmdreset->isHidden());
-        for (int n = 1; n <= 4; ++n) {
-            QVERIFY(!box(n)->isEnabled());
-            QCOMPARE(box(n)->text(), QStringLiteral("Player %1").arg(n));
-        }
+        expectFirstStage("Player %1");
         QCOMPARE(w().Tp1->maxLength(), 10);
     }
 
@@ -197,16 +220,8 @@ private slots:
         QTest::keyClicks(w().Tp1, "Ann");
         w().Tp3->clear();
         QTest::mouseClick(w().cmdreset, Qt::LeftButton);
-        QVERIFY(w().Op2->isChecked());
-        QVERIFY(!w().Op4->isChecked());
-        QVERIFY(w().Frame1->isEnabled());
-        QVERIFY(w().Frame2->isHidden());
-        QVERIFY(w().cmdgo->isHidden());
-        QVERIFY(w().cmdreset->isHidden());
-        for (int n = 1; n <= 4; ++n) {
-            QVERIFY(!box(n)->isEnabled());
-            QCOMPARE(box(n)->text(), QStringLiteral("Player%1").arg(n));
-        }
+        expectFirstStage("Player%1");
+        if (QTest::currentTestFailed()) return;
         QCoreApplication::processEvents();  // "Two" stays, wherever the focus went
         QVERIFY(w().Op2->isChecked());
         // "Ok" and "GO" straight after: the board gets the names "Reset" wrote.

@@ -2,6 +2,8 @@
 // closing windows from the window manager, and whole runs of the program from the splash to
 // the end of a game.
 
+#include "Windows.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -12,7 +14,6 @@
 #include "Frame.h"
 #include "PictureBox.h"
 #include "UiSupport.h"
-#include "Windows.h"
 
 using namespace kivo;
 using namespace kivo::uitest;
@@ -37,21 +38,24 @@ bool centredOnScreen(QWidget* w) {
 
 // Counts the top-level windows that are shown, in order.
 class ShownWindows {
-public:
+  public:
     ShownWindows()
         : spy_([this](QObject* o, QEvent* e) {
-              if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
+              if (e->type() == QEvent::Show && o->isWidgetType() &&
+                  static_cast<QWidget*>(o)->isWindow()) {
                   shown.push_back(static_cast<QWidget*>(o));
               }
           }) {
         qApp->installEventFilter(&spy_);
     }
     ~ShownWindows() { qApp->removeEventFilter(&spy_); }
-    int count(QWidget* w) const { return static_cast<int>(std::count(shown.begin(), shown.end(), w)); }
+    int count(QWidget* w) const {
+        return static_cast<int>(std::count(shown.begin(), shown.end(), w));
+    }
 
     std::vector<QWidget*> shown;
 
-private:
+  private:
     Spy spy_;
 };
 
@@ -60,7 +64,7 @@ private:
 class WindowsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     TestShell answer_;
 
     // One throw and one walk of the player to move, on the board's timers.
@@ -68,17 +72,17 @@ private:
         die.push(rolls);
         if (!QTest::qWaitFor([&] { return b->cmdshuffle->isEnabled(); }, 5000)) return false;
         QTest::mouseClick(b->cmdshuffle, Qt::LeftButton);
-        if (!QTest::qWaitFor([&] { return b->cmdmove->isEnabled() && !b->tdie->enabled(); }, 5000)) {
+        if (!QTest::qWaitFor([&] { return b->cmdmove->isEnabled() && !b->tdie->enabled(); },
+                             5000)) {
             return false;
         }
         QTest::mouseClick(b->cmdmove, Qt::LeftButton);
-        return QTest::qWaitFor([&] { return b->cmdshuffle->isEnabled() || answer_.ends > 0; }, 15000);
+        return QTest::qWaitFor([&] { return b->cmdshuffle->isEnabled() || answer_.ends > 0; },
+                               15000);
     }
 
-private slots:
-    void initTestCase() {
-        setUpApplication();
-    }
+  private slots:
+    void initTestCase() { setUpApplication(); }
 
     void init() { answer_.reset(); }
 
@@ -145,7 +149,8 @@ private slots:
             QCOMPARE(pictures.size(), std::size_t{1});
             QList<QLabel*> labels = frame->findChildren<QLabel*>();
             QCOMPARE(labels.size(), qsizetype{4});
-            std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* c) { return a->y() < c->y(); });
+            std::sort(labels.begin(), labels.end(),
+                      [](QLabel* a, QLabel* c) { return a->y() < c->y(); });
             QCOMPARE(labels[1]->text(), QStringLiteral("e-kivo"));
             QCOMPARE(labels[2]->text(), QStringLiteral("Version 1.0"));
 
@@ -155,7 +160,8 @@ private slots:
                 at = QPoint(3, 3);
             } else if (target == QLatin1String("frame")) {
                 aimed = frame;
-                at = frame->mapTo(splash, QPoint(px(4500), px(1000)));  // clear of labels and picture
+                at = frame->mapTo(splash,
+                                  QPoint(px(4500), px(1000)));  // clear of labels and picture
             } else if (target == QLatin1String("picture")) {
                 aimed = pictures.front();
             } else {
@@ -300,7 +306,8 @@ private slots:
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
         QVERIFY(win.Form2().screen()->Op2->isChecked());
         QVERIFY(win.Form2().screen()->Frame2->isHidden());
-        for (auto* t : {win.Form2().screen()->Tp1, win.Form2().screen()->Tp2, win.Form2().screen()->Tp3, win.Form2().screen()->Tp4}) {
+        for (auto* t : {win.Form2().screen()->Tp1, win.Form2().screen()->Tp2,
+                        win.Form2().screen()->Tp3, win.Form2().screen()->Tp4}) {
             QVERIFY(!t->isEnabled());
         }
         QCOMPARE(win.Form2().screen()->Tp4->text(), QStringLiteral("Player 4"));
@@ -346,7 +353,8 @@ private slots:
         QTRY_COMPARE(win.Form2().screen()->Tp1->selectedText(), QStringLiteral("Player 1"));
         QTest::keyClicks(win.Form2().screen()->Tp1, "Ann");
         const QStringList others{"Bob", "Cy", "Di"};
-        ui::TextBox* boxes[] = {win.Form2().screen()->Tp2, win.Form2().screen()->Tp3, win.Form2().screen()->Tp4};
+        ui::TextBox* boxes[] = {win.Form2().screen()->Tp2, win.Form2().screen()->Tp3,
+                                win.Form2().screen()->Tp4};
         for (int i = 0; i < 3; ++i) {
             boxes[i]->setFocus();
             boxes[i]->selectAll();
@@ -379,11 +387,11 @@ private slots:
         const QString lucky = "You won one more chance...";
         const QString ladder = "wow! it's luck ";
         QCOMPARE(answer_.prompts(),
-                 (QStringList{lucky, ladder, lucky,                              // round 1
-                              ladder, lucky, ladder, ladder,                     // round 2
-                              ladder, lucky, ladder,                             // round 3
+                 (QStringList{lucky, ladder, lucky,           // round 1
+                              ladder, lucky, ladder, ladder,  // round 2
+                              ladder, lucky, ladder,          // round 3
                               "You are the first winner.", lucky, "You are the second winner.",
-                              ladder,                                            // round 4
+                              ladder,  // round 4
                               "You are the third winner.", "Game is over..."}));
         QCOMPARE(answer_.shown.back().title, QStringLiteral("FINISH"));
         QCOMPARE(answer_.shown.back().style, 64);

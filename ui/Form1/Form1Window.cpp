@@ -8,7 +8,9 @@
 #include "Shell.h"
 
 // The pictures are compiled into this library; a static library must ask for them.
-static void loadForm1Pictures() { Q_INIT_RESOURCE(Form1); }
+static void loadForm1Pictures() {
+    Q_INIT_RESOURCE(Form1);
+}
 
 namespace kivo::ui {
 
@@ -16,21 +18,21 @@ namespace L = kivo::layout::form1;
 
 namespace {
 
-const QString kFigures[] = {QStringLiteral(":/Form1/figure-green.svg"),
-                            QStringLiteral(":/Form1/figure-red.svg"),
-                            QStringLiteral(":/Form1/figure-blue.svg"),
-                            QStringLiteral(":/Form1/figure-magenta.svg")};
+const QString kFigures[] = {
+    QStringLiteral(":/Form1/figure-green.svg"), QStringLiteral(":/Form1/figure-red.svg"),
+    QStringLiteral(":/Form1/figure-blue.svg"), QStringLiteral(":/Form1/figure-magenta.svg")};
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
 Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
-    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)), rules_(state, *this, die) {
+    : FormWindow(owner, L::kForm), rules_(state, *this, die) {
     loadForm1Pictures();
     shared::loadPictures();
     setWindowIcon(shell().pictures().icon(shared::kBoardIcon, shared::kBoardIconSmall));
-    resize(px(L::kFormWidth), px(L::kFormHeight));
     // Creation order is stacking order: squares, markers, lines, the other drawn items, then
     // the turn marker, the picture boxes, the die frames and the buttons on top.
     buildBoard();
@@ -93,7 +95,9 @@ void Form1Window::buildPanel() {
 
     const L::Design marker = L::design({Ctl::Strn});
     Strn = new Shape(this, marker.rect,
-                     {.filled = true, .fill = marker.back, .border = L::kMarkerColor,
+                     {.filled = true,
+                      .fill = marker.back,
+                      .border = L::kMarkerColor,
                       .borderPx = L::kMarkerBorderPx});
 
     for (int i = 0; i < 4; ++i) {
@@ -103,9 +107,9 @@ void Form1Window::buildPanel() {
     }
     for (int k = 0; k < 3; ++k) {
         const L::Design d = L::design({Ctl::Pwnr, k});
-        Pwnr[k] = new PictureBox(this, d.rect, d.back,
-                                 k == 0 ? pictures.get(QStringLiteral(":/Form1/binoculars.svg"))
-                                        : Picture());
+        Pwnr[k] = new PictureBox(
+            this, d.rect, d.back,
+            k == 0 ? pictures.get(QStringLiteral(":/Form1/binoculars.svg")) : Picture());
         Pwnr[k]->setVisible(d.visible);
     }
     for (int i = 0; i < 4; ++i) {
@@ -132,7 +136,8 @@ void Form1Window::buildDie() {
 void Form1Window::buildButtons() {
     auto make = [&](Ctl kind, int tab) {
         const L::Design d = L::design({kind});
-        auto* b = new Button(this, {d.rect, d.caption.c_str(), L::kButtonFont, d.back, L::kButtonFore, tab});
+        auto* b = new Button(
+            this, {d.rect, d.caption.c_str(), L::kButtonFont, d.back, L::kButtonFore, tab});
         b->setEnabled(d.enabled);
         return b;
     };
@@ -174,15 +179,21 @@ Control& Form1Window::control(ControlRef c) const {
     throw std::out_of_range("not a control with a place: " + controlName(c));
 }
 
-Label* Form1Window::label(ControlRef c) const { return dynamic_cast<Label*>(&control(c)); }
+Label* Form1Window::label(ControlRef c) const {
+    return dynamic_cast<Label*>(&control(c));
+}
 
 PictureBox* Form1Window::pictureBox(ControlRef c) const {
     return dynamic_cast<PictureBox*>(&control(c));
 }
 
-std::uint32_t Form1Window::formBackColor() const { return L::kFormBack; }
+std::uint32_t Form1Window::formBackColor() const {
+    return L::kFormBack;
+}
 
-void Form1Window::setVisible(ControlRef c, bool on) { control(c).widget()->setVisible(on); }
+void Form1Window::setVisible(ControlRef c, bool on) {
+    control(c).widget()->setVisible(on);
+}
 
 void Form1Window::setEnabled(ControlRef c, bool on) {
     if (c.kind == Ctl::tdie || c.kind == Ctl::tmov) {
@@ -219,12 +230,16 @@ void Form1Window::copyPicture(ControlRef to, ControlRef from) {
     pictureBox(to)->setPicture(pictureBox(from)->picture());
 }
 
-void Form1Window::setFocus(ControlRef c) { control(c).widget()->setFocus(Qt::OtherFocusReason); }
+void Form1Window::setFocus(ControlRef c) {
+    control(c).widget()->setFocus(Qt::OtherFocusReason);
+}
 
 void Form1Window::msgBox(const std::string& prompt, int style, const std::string& title) {
     shell().messageBox(qs(prompt), style, qs(title));
 }
 
-void Form1Window::endProcess() { shell().end(); }
+void Form1Window::endProcess() {
+    shell().end();
+}
 
 }  // namespace kivo::ui

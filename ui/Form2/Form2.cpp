@@ -20,8 +20,8 @@ SetupChoice Form2::choice() const {
     c.op2 = w.Op2->isChecked();
     c.op3 = w.Op3->isChecked();
     c.op4 = w.Op4->isChecked();
-    c.names = {w.Tp1->text().toStdString(), w.Tp2->text().toStdString(), w.Tp3->text().toStdString(),
-               w.Tp4->text().toStdString()};
+    c.names = {w.Tp1->text().toStdString(), w.Tp2->text().toStdString(),
+               w.Tp3->text().toStdString(), w.Tp4->text().toStdString()};
     return c;
 }
 

@@ -10,12 +10,10 @@ namespace kivo::ui {
 
 namespace L = kivo::layout::form2;
 
-Form2Window::Form2Window(WindowObject& owner)
-    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)) {
+Form2Window::Form2Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
     shared::loadPictures();
     setWindowIcon(shell().pictures().icon(shared::kLadderSign));
     setAccessibleName(QStringLiteral("Players"));
-    resize(px(L::kFormWidth), px(L::kFormHeight));
 
     new Shape(this, L::kShape1);
     new Label(this, L::kLabel5);

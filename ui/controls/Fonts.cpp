@@ -11,13 +11,15 @@ void installFonts() {
     if (done) return;
     done = true;
     // The bitmap "MS Sans Serif" and "System" live where fontconfig does not look.
-    for (const char* file : {"/usr/share/wine/fonts/sserife.fon", "/usr/share/wine/fonts/vgasys.fon"}) {
+    for (const char* file :
+         {"/usr/share/wine/fonts/sserife.fon", "/usr/share/wine/fonts/vgasys.fon"}) {
         if (QFile::exists(file)) QFontDatabase::addApplicationFont(file);
     }
     QFont::insertSubstitutions("Tempus Sans ITC", {"Comic Neue", "Comic Sans MS", "sans-serif"});
     QFont::insertSubstitutions("Matisse ITC", {"Cabin Sketch", "CabinSketch", "serif"});
     QFont::insertSubstitutions("OCR A Extended", {"OCRA", "OCR A", "monospace"});
-    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "DejaVu Sans", "sans-serif"});
+    QFont::insertSubstitutions("MS Sans Serif",
+                               {"Microsoft Sans Serif", "DejaVu Sans", "sans-serif"});
     QFont::insertSubstitutions("System", {"DejaVu Sans", "sans-serif"});
 }
 

@@ -7,7 +7,9 @@
 namespace kivo::ui {
 
 Frame::Frame(QWidget* parent, const layout::FrameLook& look)
-    : QWidget(parent), Control(this, look.rect), caption_(QString::fromUtf8(look.caption)),
+    : QWidget(parent),
+      Control(this, look.rect),
+      caption_(QString::fromUtf8(look.caption)),
       border_(look.border) {
     if (look.font.family) setFont(layoutFont(look.font));
     setFocusPolicy(Qt::NoFocus);

@@ -17,7 +17,8 @@ OptionButton::OptionButton(QWidget* parent, const layout::OptionLook& look)
     // itself again as the focus passes.
     QObject::connect(this, &QAbstractButton::toggled, this, [this](bool on) {
         if (!on || !parentWidget()) return;
-        for (auto* other : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+        for (auto* other :
+             parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
             const int policy = other == this ? (other->focusPolicy() | Qt::TabFocus)
                                              : (other->focusPolicy() & ~Qt::TabFocus);
             other->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));

@@ -8,13 +8,16 @@ namespace kivo::ui {
 
 Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
              float maxWidth)
-    : QLabel(parent), Control(this, rect), look_(look), font_(layoutFont(look.font)),
+    : QLabel(parent),
+      Control(this, rect),
+      look_(look),
+      font_(layoutFont(look.font)),
       maxWidth_(maxWidth) {
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFont(font_);
     setAlignment(look.align == layout::Align::Center ? Qt::AlignCenter
-                                                      : (Qt::AlignLeft | Qt::AlignTop));
+                                                     : (Qt::AlignLeft | Qt::AlignTop));
     setFocusPolicy(Qt::NoFocus);
     if (look.border) {
         setFrameStyle(QFrame::Box | QFrame::Plain);

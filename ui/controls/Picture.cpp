@@ -6,7 +6,9 @@
 
 namespace kivo::ui {
 
-QSize Picture::size() const { return svg_ ? svg_->defaultSize() : QSize(); }
+QSize Picture::size() const {
+    return svg_ ? svg_->defaultSize() : QSize();
+}
 
 void Picture::draw(QPainter& p, const QRectF& target, bool stretch) const {
     if (!svg_) return;

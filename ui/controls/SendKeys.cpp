@@ -33,7 +33,8 @@ std::vector<Stroke> parse(const QString& keys) {
         if (c == QLatin1Char('{')) {
             const qsizetype close = keys.indexOf(QLatin1Char('}'), i);
             if (close < 0) break;
-            if (const int key = namedKey(keys.mid(i + 1, close - i - 1))) out.push_back({key, mods, {}});
+            if (const int key = namedKey(keys.mid(i + 1, close - i - 1)))
+                out.push_back({key, mods, {}});
             i = close;
         } else {
             out.push_back({QChar(c).toUpper().unicode(), mods, QString(c)});

@@ -16,7 +16,9 @@ Shape::Shape(QWidget* parent, TwipsRect rect, const ShapeStyle& style)
 Shape::Shape(QWidget* parent, const layout::Border& border)
     : Shape(parent, border.rect, {.border = border.color, .borderPx = border.widthPx}) {}
 
-void Shape::applyBackColor() { update(); }
+void Shape::applyBackColor() {
+    update();
+}
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);

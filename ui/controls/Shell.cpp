@@ -20,7 +20,9 @@ QMessageBox::Icon iconFor(int style) {
 }
 }  // namespace
 
-Shell::Shell() { installFonts(); }
+Shell::Shell() {
+    installFonts();
+}
 
 Shell::~Shell() = default;
 
@@ -53,4 +55,3 @@ void Shell::closedByUser() const {
 }
 
 }  // namespace kivo::ui
-

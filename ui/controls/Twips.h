@@ -12,7 +12,9 @@ namespace kivo::ui {
 
 inline constexpr float kTwipsPerPixel = 15.0f;
 
-inline int px(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int px(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 using TwipsRect = layout::Rect;
 

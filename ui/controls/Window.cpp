@@ -11,25 +11,28 @@
 #include "Colors.h"
 #include "Control.h"
 #include "Shell.h"
+#include "Twips.h"
 
 namespace kivo::ui {
 
-FormWindow::FormWindow(WindowObject& owner, std::uint32_t back, const QString& title)
+FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner) {
-    setWindowTitle(title);
+    setWindowTitle(QString::fromUtf8(look.title));
+    resize(px(look.width), px(look.height));
     QPalette p = palette();
-    p.setColor(QPalette::Window, bgr(back));
+    p.setColor(QPalette::Window, bgr(look.back));
     setPalette(p);
     setAutoFillBackground(true);
 }
 
-Shell& FormWindow::shell() const { return owner_.shell(); }
+Shell& FormWindow::shell() const {
+    return owner_.shell();
+}
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
-    QObject::connect(button, &QAbstractButton::clicked, this,
-                     [this, handler = std::move(handler)] {
-                         if (!shell().messageBoxOpen()) handler();
-                     });
+    QObject::connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+        if (!shell().messageBoxOpen()) handler();
+    });
 }
 
 void FormWindow::orderTabs() {
@@ -38,7 +41,8 @@ void FormWindow::orderTabs() {
         auto* c = dynamic_cast<Control*>(w);
         if (c && c->tab() != Control::kNoTab) stops.push_back(c);
     }
-    std::sort(stops.begin(), stops.end(), [](Control* a, Control* b) { return a->tab() < b->tab(); });
+    std::sort(stops.begin(), stops.end(),
+              [](Control* a, Control* b) { return a->tab() < b->tab(); });
     for (std::size_t i = 1; i < stops.size(); ++i) {
         QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
     }

@@ -11,9 +11,8 @@ namespace kivo::ui {
 namespace L = kivo::layout::flogo;
 
 flogoWindow::flogoWindow(WindowObject& owner, std::function<void()> leave)
-    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)), leave_(std::move(leave)) {
+    : FormWindow(owner, L::kForm), leave_(std::move(leave)) {
     shared::loadPictures();
-    resize(px(L::kFormWidth), px(L::kFormHeight));
     f1 = new Frame(this, L::kF1);
     Label1 = new Label(f1, L::kLabel1);
     Label5 = new Label(f1, L::kLabel5);
@@ -34,6 +33,8 @@ bool flogoWindow::eventFilter(QObject*, QEvent* e) {
     return false;
 }
 
-void flogoWindow::keyPressEvent(QKeyEvent*) { leave_(); }
+void flogoWindow::keyPressEvent(QKeyEvent*) {
+    leave_();
+}
 
 }  // namespace kivo::ui

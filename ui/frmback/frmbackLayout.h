@@ -1,12 +1,11 @@
 #pragma once
-// The backdrop's layout: a colour and nothing else. It opens maximized over the screen, not at
-// its design size of 4680 x 3180 twips.
+// The backdrop's layout: a colour and nothing else. It opens maximized over the screen rather
+// than at its design size.
 
 #include "LayoutTypes.h"
 
 namespace kivo::layout::frmback {
 
-inline constexpr const char* kTitle = "Form3";
-inline constexpr std::uint32_t kFormBack = 0x00404080;  // the board's own background
+inline constexpr FormLook kForm{"Form3", 4680, 3180, 0x00404080};  // the board's background
 
 }  // namespace kivo::layout::frmback

@@ -6,8 +6,7 @@ namespace kivo::ui {
 
 namespace L = kivo::layout::frmback;
 
-frmbackWindow::frmbackWindow(WindowObject& owner)
-    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)) {
+frmbackWindow::frmbackWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
     setWindowFlags(windowFlags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setEnabled(false);

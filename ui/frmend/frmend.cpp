@@ -11,7 +11,9 @@ FormWindow* frmend::load() {
     return w;
 }
 
-void frmend::Command1_Click() { shell().end(); }
+void frmend::Command1_Click() {
+    shell().end();
+}
 
 void frmend::Command3_Click() {
     Unload();

@@ -6,17 +6,15 @@
 
 namespace kivo::layout::frmend {
 
-inline constexpr const char* kTitle = "Form4";
-inline constexpr float kFormWidth = 10170;
-inline constexpr float kFormHeight = 3915;
-inline constexpr std::uint32_t kFormBack = 0x00FFFFFF;
+inline constexpr FormLook kForm{"Form4", 10170, 3915, 0x00FFFFFF};
 inline constexpr std::uint32_t kButtonBack = 0x00EC9C71;
+inline constexpr Font kButtonFont{"Tempus Sans ITC", 18, true};
 
+// clang-format off
 inline constexpr Rect kImage1{0, 0, 10170, 3915};  // the credit banner, stretched
 inline constexpr Border kShape1{{120, 120, 9975, 3735}, 0x006B3901, 4};
-inline constexpr ButtonLook kCommand1{{2520, 2520, 2055, 615}, "Exit",
-                                      {"Tempus Sans ITC", 18, true}, kButtonBack, kButtonText, 1};
-inline constexpr ButtonLook kCommand3{{5160, 2520, 2055, 615}, "Restart",
-                                      {"Tempus Sans ITC", 18, true}, kButtonBack, kButtonText, 0};
+inline constexpr ButtonLook kCommand1{{2520, 2520, 2055, 615}, "Exit", kButtonFont, kButtonBack, kButtonText, 1};
+inline constexpr ButtonLook kCommand3{{5160, 2520, 2055, 615}, "Restart", kButtonFont, kButtonBack, kButtonText, 0};
+// clang-format on
 
 }  // namespace kivo::layout::frmend

@@ -5,17 +5,18 @@
 #include "frmendLayout.h"
 
 // The pictures are compiled into this library; a static library must ask for them.
-static void loadFrmendPictures() { Q_INIT_RESOURCE(frmend); }
+static void loadFrmendPictures() {
+    Q_INIT_RESOURCE(frmend);
+}
 
 namespace kivo::ui {
 
 namespace L = kivo::layout::frmend;
 
-frmendWindow::frmendWindow(WindowObject& owner)
-    : FormWindow(owner, L::kFormBack, QString::fromLatin1(L::kTitle)) {
+frmendWindow::frmendWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
     loadFrmendPictures();
-    resize(px(L::kFormWidth), px(L::kFormHeight));
-    Image1 = new Image(this, L::kImage1, shell().pictures().get(QStringLiteral(":/frmend/banner.svg")));
+    Image1 =
+        new Image(this, L::kImage1, shell().pictures().get(QStringLiteral(":/frmend/banner.svg")));
     Image1->setAccessibleName(QStringLiteral("Kivo, snakes and ladders: thank you for playing"));
     new Shape(this, L::kShape1);
     Command1 = new Button(this, L::kCommand1);

@@ -11,6 +11,13 @@ struct Rect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
+// A window: its title, the size of its client area and its background colour.
+struct FormLook {
+    const char* title;
+    float width, height;
+    std::uint32_t back;
+};
+
 struct Segment {
     float x1, y1, x2, y2;
 };

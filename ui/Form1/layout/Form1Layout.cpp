@@ -10,6 +10,7 @@ namespace kivo::layout::form1 {
 namespace {
 
 // Square colours by row, bottom row first; entry k of a row is square 10 * row + k + 1.
+// clang-format off
 constexpr std::uint32_t kSquareColors[10][10] = {
     {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF},
     {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF},
@@ -29,6 +30,7 @@ constexpr Pip kFace3[] = {{480, 360}, {360, 480}, {240, 600}};
 constexpr Pip kFace4[] = {{360, 360}, {240, 480}, {480, 480}, {360, 600}};  // a diamond
 constexpr Pip kFace5[] = {{240, 360}, {480, 360}, {360, 480}, {240, 600}, {480, 600}};
 constexpr Pip kFace6[] = {{240, 360}, {360, 360}, {480, 360}, {240, 600}, {360, 600}, {480, 600}};
+// clang-format on
 
 bool contains(const std::array<Small, 11>& table, int n) {
     for (Small x : table) {
@@ -53,7 +55,9 @@ Rect squareRect(int n) {
     return {left, 8160.0f - 840.0f * static_cast<float>(r), 795, 750};
 }
 
-std::uint32_t squareColor(int n) { return kSquareColors[(n - 1) / 10][(n - 1) % 10]; }
+std::uint32_t squareColor(int n) {
+    return kSquareColors[(n - 1) / 10][(n - 1) % 10];
+}
 
 // A marker hides the number of its square: ladder feet carry three blanks, snake heads seven
 // (square 65 none at all).
@@ -83,6 +87,7 @@ Rect ladderMarker(int i) {
     return {sq.left + 120, sq.top, 495, 735};
 }
 
+// clang-format off
 const std::array<Segment, 11> kSnakeLines{{
     {8040, 5400, 6600, 7440},  {10560, 4560, 11160, 7440}, {4680, 4560, 7800, 7440},
     {7200, 3720, 5760, 6600},  {11400, 3720, 4920, 8280},  {8880, 2880, 9480, 5880},
@@ -96,6 +101,7 @@ const std::array<Segment, 11> kLadderLines{{
     {10560, 1200, 11400, 4920}, {9600, 2040, 8880, 4080}, {6960, 1200, 5520, 4080},
     {4560, 1200, 3840, 3240},  {8640, 1920, 8040, 3240},
 }};
+// clang-format on
 
 std::span<const Pip> pips(int face) {
     switch (face) {
@@ -112,10 +118,15 @@ std::span<const Pip> pips(int face) {
 int count(Ctl kind) {
     switch (kind) {
         case Ctl::Lpos: return 100;
-        case Ctl::plr: case Ctl::pictrn: case Ctl::Lp: return 4;
-        case Ctl::Lplc: case Ctl::Pwnr: case Ctl::lwnr: return 3;
+        case Ctl::plr:
+        case Ctl::pictrn:
+        case Ctl::Lp: return 4;
+        case Ctl::Lplc:
+        case Ctl::Pwnr:
+        case Ctl::lwnr: return 3;
         case Ctl::f: return 6;  // f1..f6
-        case Ctl::snk: case Ctl::ldr: return 11;
+        case Ctl::snk:
+        case Ctl::ldr: return 11;
         default: return 1;
     }
 }
@@ -135,39 +146,33 @@ Design design(ControlRef c) {
             return {squareRect(i + 1), true, true, squareColor(i + 1), squareCaption(i + 1)};
         case Ctl::plr:
             return {{2760, 8280, 600, i == 3 ? 600.0f : 585.0f}, i == 0, true, kTokenBack, ""};
-        case Ctl::Strn:
-            return {{2760, 8280, 615, 615}, true, true, kMarkerColor, ""};
-        case Ctl::Picptr:
-            return {{240, 1080, 495, 375}, true, true, kFormBack, ""};
-        case Ctl::pictrn:
-            return {{840, 960 + 600 * f, 480, 480}, i < 2, true, kFormBack, ""};
+        case Ctl::Strn: return {{2760, 8280, 615, 615}, true, true, kMarkerColor, ""};
+        case Ctl::Picptr: return {{240, 1080, 495, 375}, true, true, kFormBack, ""};
+        case Ctl::pictrn: return {{840, 960 + 600 * f, 480, 480}, i < 2, true, kFormBack, ""};
         case Ctl::Lp:
             return {{1440, 1080 + 600 * f, 1635, 360}, i < 2, true, kFormBack, "1234567892"};
         case Ctl::Lplc:
-            return {{120, 4320 + 720 * f, 435, 435}, i == 0, true, kFormBack,
+            return {{120, 4320 + 720 * f, 435, 435},
+                    i == 0,
+                    true,
+                    kFormBack,
                     std::to_string(i + 1) + " :"};
         case Ctl::Pwnr:
             return {{840, 4320 + 720 * f, i == 0 ? 480.0f : 255.0f, i == 0 ? 480.0f : 255.0f},
-                    false, true, kFormBack, ""};
-        case Ctl::lwnr:
-            return {{1440, 4320 + 720 * f, 885, 360}, false, true, kFormBack, "Label2"};
-        case Ctl::f:
-            return {{1440, 6960, 855, 975}, false, true, kFormBack, ""};
-        case Ctl::lscr:
-            return {{2400, 7200, 660, 660}, true, true, kLscrLook.back, "??"};
-        case Ctl::snk:
-            return {bounds(kSnakeLines[i]), false, true, kSnakeLineColor, ""};
-        case Ctl::ldr:
-            return {bounds(kLadderLines[i]), false, true, kLadderLineColor, ""};
-        case Ctl::cmdmove:
-            return {{120, 6840, 975, 615}, true, false, kButtonBack, "Move"};
-        case Ctl::cmdshuffle:
-            return {{120, 7560, 975, 615}, true, true, kButtonBack, "Shuffle"};
-        case Ctl::Cmdexit:
-            return {{120, 8280, 975, 615}, true, true, kButtonBack, "Cancel"};
+                    false,
+                    true,
+                    kFormBack,
+                    ""};
+        case Ctl::lwnr: return {{1440, 4320 + 720 * f, 885, 360}, false, true, kFormBack, "Label2"};
+        case Ctl::f: return {{1440, 6960, 855, 975}, false, true, kFormBack, ""};
+        case Ctl::lscr: return {{2400, 7200, 660, 660}, true, true, kLscrLook.back, "??"};
+        case Ctl::snk: return {bounds(kSnakeLines[i]), false, true, kSnakeLineColor, ""};
+        case Ctl::ldr: return {bounds(kLadderLines[i]), false, true, kLadderLineColor, ""};
+        case Ctl::cmdmove: return {{120, 6840, 975, 615}, true, false, kButtonBack, "Move"};
+        case Ctl::cmdshuffle: return {{120, 7560, 975, 615}, true, true, kButtonBack, "Shuffle"};
+        case Ctl::Cmdexit: return {{120, 8280, 975, 615}, true, true, kButtonBack, "Cancel"};
         case Ctl::tdie:
-        case Ctl::tmov:
-            return {{0, 0, 0, 0}, true, false, 0, ""};
+        case Ctl::tmov: return {{0, 0, 0, 0}, true, false, 0, ""};
     }
     throw std::out_of_range("no such control");
 }

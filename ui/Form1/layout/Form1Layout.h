@@ -26,10 +26,8 @@ struct Design {
 };
 
 // The window.
-inline constexpr const char* kTitle = "Form1";
-inline constexpr float kFormWidth = 11850;
-inline constexpr float kFormHeight = 9000;
 inline constexpr std::uint32_t kFormBack = 0x00404080;
+inline constexpr FormLook kForm{"Form1", 11850, 9000, kFormBack};
 
 // The board's left edge: the panel's names and winners stop there.
 inline constexpr float kBoardLeft = 3480;
@@ -40,8 +38,12 @@ std::uint32_t squareColor(int n);
 std::string squareCaption(int n);
 // The square whose rectangle holds the point, or 0 off the board.
 int squareAt(float x, float y);
+// The looks are kept as the layout's table rows.
+// clang-format off
 inline constexpr LabelLook kSquareLook{kWindowText, 0, true, {"Matisse ITC", 20.25f, true, false},
                                        Align::Center, false, false};
+
+// clang-format on
 
 // Snake and ladder markers stand on the head and foot squares; lines run head to tail and
 // top to foot and show only while their message is open.
@@ -67,6 +69,7 @@ inline constexpr float kPipSize = 135;
 std::span<const Pip> pips(int face);
 
 // Fixed furniture the rules never touch.
+// clang-format off
 inline constexpr Text kLstart{{1200, 8160, 1335, 585},
                                       "Start ->",
                                       {0x00FFC0FF, kFormBack, true, {"Matisse ITC", 24, false, true},
@@ -100,6 +103,8 @@ inline constexpr std::uint32_t kButtonFore = 0x00F0F0F0;
 inline constexpr Font kButtonFont{"Tempus Sans ITC", 12, true, false};
 // The keyboard visits the buttons in this order; "Shuffle" has the focus when the board opens.
 inline constexpr Ctl kTabOrder[] = {Ctl::cmdshuffle, Ctl::cmdmove, Ctl::Cmdexit};
+
+// clang-format on
 
 // Timers, in milliseconds.
 inline constexpr int kTdieInterval = 10;
