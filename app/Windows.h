@@ -14,7 +14,7 @@
 namespace kivo::app {
 
 class Windows {
-  public:
+public:
     // Every window is given the program's own shell, or the caller's (tests answer the
     // message boxes through theirs).
     Windows();
@@ -36,7 +36,7 @@ class Windows {
     // A die for new boards, for tests that choose the rolls; before the board's first use.
     void setDie(DieSource* die) { die_ = die; }
 
-  private:
+private:
     // The window manager closed a window. With nothing but the backdrop left the players
     // could not reach the desktop any more, so the program ends as "Exit" does.
     void closedByUser();

@@ -16,23 +16,23 @@
 namespace kivo::bench {
 
 class CyclingDie final : public DieSource {
-  public:
+public:
     void reseed() override {}
     float next() override {
         v_ = v_ % 5 + 1;
         return (static_cast<float>(v_) - 0.5f) / 6.0f;
     }
 
-  private:
+private:
     int v_ = 0;
 };
 
 // Message boxes answered at once, and no real end of the process.
 class QuietShell final : public ui::Shell {
-  public:
+public:
     void end() override {}
 
-  protected:
+protected:
     void showMessageBox(const QString&, int, const QString&) override {}
 };
 
@@ -42,10 +42,10 @@ struct QuietShellHolder {
 
 // The board window's owner, for building the window outside the program's window flow.
 class Owner final : private QuietShellHolder, public ui::WindowObject {
-  public:
+public:
     Owner() : WindowObject(QuietShellHolder::shell) {}
 
-  protected:
+protected:
     ui::FormWindow* load() override { return nullptr; }
 };
 

@@ -17,7 +17,7 @@ namespace kivo::bench {
 namespace form1 = layout::form1;
 
 class NullView final : public BoardView {
-  public:
+public:
     NullView() {
         int next = 0;
         for (int k = 0; k < kKinds; ++k) {
@@ -57,7 +57,7 @@ class NullView final : public BoardView {
     bool enabled(Ctl kind) const { return cell({kind}).enabled; }
     bool ended = false;
 
-  private:
+private:
     static constexpr int kKinds = static_cast<int>(Ctl::tmov) + 1;
     static constexpr int kCells = 157;  // every element of every control the rules touch
 

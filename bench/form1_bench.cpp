@@ -13,7 +13,7 @@ namespace {
 
 // Counts the paint events the window system hands to the widgets.
 class PaintCounter final : public QObject {
-  public:
+public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) ++paints;
         return false;

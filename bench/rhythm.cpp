@@ -31,7 +31,7 @@ double nowMs() {
 }
 
 class TickStamps final : public QObject {
-  public:
+public:
     TickStamps(const ui::Timer& tdie, const ui::Timer& tmov) : tdie_(tdie), tmov_(tmov) {}
 
     bool eventFilter(QObject* obj, QEvent* e) override {
@@ -43,7 +43,7 @@ class TickStamps final : public QObject {
 
     std::vector<double> die, walk;
 
-  private:
+private:
     static bool inside(const QObject* obj, const ui::Timer& t) {
         const auto* p = reinterpret_cast<const char*>(obj);
         const auto* base = reinterpret_cast<const char*>(&t);
@@ -55,12 +55,12 @@ class TickStamps final : public QObject {
 
 // Rolls 1 to 5 in turn and notes when the roll was made.
 class StampingDie final : public DieSource {
-  public:
+public:
     void reseed() override { rolls.push_back(nowMs()); }
     float next() override { return die_.next(); }
     std::vector<double> rolls;
 
-  private:
+private:
     CyclingDie die_;
 };
 

@@ -84,12 +84,12 @@ void turns(benchmark::State& st) {
 
 // The game's own die: a reseed from the clock before every draw.
 class RealDie final : public DieSource {
-  public:
+public:
     explicit RealDie(std::uint32_t) {}
     void reseed() override { die_.reseed(); }
     float next() override { return die_.next(); }
 
-  private:
+private:
     ClockDie die_;
 };
 

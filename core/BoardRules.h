@@ -24,7 +24,7 @@ struct SetupChoice {
 std::string numberCaption(int n);
 
 class BoardRules {
-  public:
+public:
     BoardRules(BoardState& state, BoardView& view, DieSource& die)
         : s_(state), v_(view), die_(die) {}
 
@@ -50,7 +50,7 @@ class BoardRules {
     // True once "Game is over..." has ended the process; every handler is inert after it.
     bool ended() const { return ended_; }
 
-  private:
+private:
     void showFace(int pips);
     bool gameOverCheck();
 

@@ -13,7 +13,7 @@ namespace kivo {
 enum MsgStyle : int { kStop = 16, kExclamation = 48, kInformation = 64 };
 
 class BoardView {
-  public:
+public:
     virtual ~BoardView() = default;
 
     // Geometry in twips, single precision; never rounded by the rules.

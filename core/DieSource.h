@@ -15,7 +15,7 @@ float unitDraw(std::uint32_t bits);
 int dieValue(float u);
 
 class DieSource {
-  public:
+public:
     virtual ~DieSource() = default;
     virtual void reseed() = 0;
     virtual float next() = 0;  // uniform in [0, 1), single precision
@@ -24,7 +24,7 @@ class DieSource {
 // The real die: reseeds from the system clock. Two reseeds within one clock reading still
 // give different seeds, so the no-repeat rule never waits for the clock to move.
 class ClockDie final : public DieSource {
-  public:
+public:
     using Clock = std::function<std::int64_t()>;
     explicit ClockDie(Clock clock = systemClockNanos);
     void reseed() override;
@@ -32,7 +32,7 @@ class ClockDie final : public DieSource {
 
     static std::int64_t systemClockNanos();
 
-  private:
+private:
     Clock clock_;
     std::uint64_t reseeds_ = 0;
     std::mt19937 rng_;
@@ -41,12 +41,12 @@ class ClockDie final : public DieSource {
 // A die for tests and benchmarks: the same seed throws the same game; reseeding changes
 // nothing.
 class SeededDie final : public DieSource {
-  public:
+public:
     explicit SeededDie(std::uint32_t seed) : rng_(seed) {}
     void reseed() override {}
     float next() override { return unitDraw(rng_()); }
 
-  private:
+private:
     std::mt19937 rng_;
 };
 

@@ -33,7 +33,7 @@ struct Message {
 };
 
 class FakeView : public BoardView {
-  public:
+public:
     FakeView();
 
     float left(ControlRef c) const override { return at(c).left; }
@@ -71,7 +71,7 @@ class FakeView : public BoardView {
     // The log since the last call.
     std::vector<std::string> takeLog();
 
-  private:
+private:
     // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
     std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
 };
@@ -79,7 +79,7 @@ class FakeView : public BoardView {
 // A die that yields the values a test chooses: each value v comes out as a draw u with
 // floor(6u + 1) = v. Running out of values is a test fault.
 class ScriptedDie : public DieSource {
-  public:
+public:
     ScriptedDie() = default;
     explicit ScriptedDie(std::initializer_list<int> values) : values_(values) {}
     void push(int v) { values_.push_back(v); }
@@ -88,7 +88,7 @@ class ScriptedDie : public DieSource {
     std::size_t left() const { return values_.size(); }
     int reseeds = 0;
 
-  private:
+private:
     std::deque<int> values_;
 };
 

@@ -172,7 +172,7 @@ TEST(Die, ExtraThrowIsNeverASix) {
 
 // The real die behind a counter, so a die that keeps repeating itself fails instead of hanging.
 class CountedDie final : public DieSource {
-  public:
+public:
     void reseed() override {
         if (++draws > 100000) throw std::runtime_error("the die keeps drawing the same value");
         real.reseed();

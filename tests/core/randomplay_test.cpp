@@ -28,7 +28,7 @@ const FakeView& freshWindow() {
 }
 
 class WholeGame {
-  public:
+public:
     WholeGame(std::uint32_t seed, int players, Tally& tally)
         : v_(freshWindow()),
           die_(seed),
@@ -58,7 +58,7 @@ class WholeGame {
         return ok_;
     }
 
-  private:
+private:
     bool on(Ctl kind) const { return v_.at({kind}).enabled; }
 
     bool expect(bool good, const char* what) {

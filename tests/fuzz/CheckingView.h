@@ -31,7 +31,7 @@ struct Control {
 enum Box : int { kLucky, kSnake, kLadder, kCollision, kFirst, kSecond, kThird, kOver, kBoxes };
 
 class CheckingView final : public BoardView {
-  public:
+public:
     // A freshly loaded board window, watching the game's record while the rules run.
     explicit CheckingView(const BoardState& s);
 
@@ -65,7 +65,7 @@ class CheckingView final : public BoardView {
     // Off while the set-up runs: the record is half filled until it ends.
     bool watching = true;
 
-  private:
+private:
     // A call of the rules: counted, refused after the end, and the record checked.
     void noted() const;
     const Control& read(ControlRef c) const {

@@ -41,7 +41,7 @@ struct Bytes {
 };
 
 class FuzzDie final : public DieSource {
-  public:
+public:
     void reseed() override { seeded_ = true; }
     float next() override {
         check(seeded_, "a draw without a reseed of its own");
@@ -65,7 +65,7 @@ class FuzzDie final : public DieSource {
     std::deque<std::uint8_t> bytes;
     long draws = 0;
 
-  private:
+private:
     bool seeded_ = false;
     int streak_ = 0, last_ = 0, cycle_ = 0;
 };
@@ -81,7 +81,7 @@ std::size_t at(int i) {
 }
 
 class Session {
-  public:
+public:
     explicit Session(Bytes in) : in_(in) {}
 
     void run() {
@@ -110,7 +110,7 @@ class Session {
         }
     }
 
-  private:
+private:
     struct Before {
         BoardState s;
         long draws;

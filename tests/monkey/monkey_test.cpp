@@ -36,16 +36,16 @@ constexpr int kMinAnswers = 30;
 
 // The real message boxes, and the end of the process told to the monkey instead.
 class MonkeyShell : public kivo::ui::Shell {
-  public:
+public:
     explicit MonkeyShell(std::function<void()> ended) : ended_(std::move(ended)) {}
     void end() override { ended_(); }
 
-  private:
+private:
     std::function<void()> ended_;
 };
 
 class Monkey {
-  public:
+public:
     Monkey(unsigned seed, int events) : rng_(seed), die_(seed), seed_(seed), target_(events) {}
 
     int run() {
@@ -79,7 +79,7 @@ class Monkey {
         return failures_ == 0 ? 0 : 1;
     }
 
-  private:
+private:
     enum class Last { None, Close, Other };
 
     void fresh() {

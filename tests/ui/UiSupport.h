@@ -26,7 +26,7 @@ namespace kivo::uitest {
 // floor(6u + 1) = v. A draw beyond them is a test fault: it is counted, and the die goes on
 // with values that never repeat, so the game cannot hang on the no-repeat rule.
 class ScriptedDie : public DieSource {
-  public:
+public:
     void push(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
     void push(const std::vector<int>& values) {
         values_.insert(values_.end(), values.begin(), values.end());
@@ -50,7 +50,7 @@ class ScriptedDie : public DieSource {
     int draws = 0;
     int overruns = 0;
 
-  private:
+private:
     std::deque<int> values_;
 };
 
@@ -65,7 +65,7 @@ struct Shown {
 // instead of ending the test. onOpen runs while the box is open, before it is dismissed. With
 // realBoxes the real box shows too, to be answered through the window system.
 class TestShell : public ui::Shell {
-  public:
+public:
     void end() override { ++ends; }
     void reset() {
         shown.clear();
@@ -84,7 +84,7 @@ class TestShell : public ui::Shell {
     std::function<void(const Shown&)> onOpen;
     bool realBoxes = false;
 
-  protected:
+protected:
     void showMessageBox(const QString& prompt, int style, const QString& title) override {
         shown.push_back({prompt, style, title});
         if (onOpen) onOpen(shown.back());
@@ -94,14 +94,14 @@ class TestShell : public ui::Shell {
 
 // Calls back on every event an object receives, and lets it through.
 class Spy : public QObject {
-  public:
+public:
     explicit Spy(std::function<void(QObject*, QEvent*)> fn) : fn_(std::move(fn)) {}
     bool eventFilter(QObject* o, QEvent* e) override {
         fn_(o, e);
         return false;
     }
 
-  private:
+private:
     std::function<void(QObject*, QEvent*)> fn_;
 };
 

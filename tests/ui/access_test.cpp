@@ -40,7 +40,7 @@ QStringList names(const QList<QWidget*>& widgets) {
 class AccessTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
     void init() {
         answer_.reset();
@@ -141,7 +141,7 @@ class AccessTest : public QObject {
         QCOMPARE(description, QStringLiteral("Oh no! it's a snake"));
     }
 
-  private:
+private:
     TestShell answer_;
     ScriptedDie die_;
     std::unique_ptr<app::Windows> windows_;

@@ -17,7 +17,7 @@ using namespace kivo::uitest;
 class ControlsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
     void cleanup() {
         answer_.reset();
@@ -83,7 +83,7 @@ class ControlsTest : public QObject {
         QCOMPARE(open.text().size(), 50000);
     }
 
-  private:
+private:
     TestShell answer_;
 };
 

@@ -101,7 +101,7 @@ bool isBlack(const QColor& c) {
 class Form1Test : public QObject {
     Q_OBJECT
 
-  private:
+private:
     ui::Form1Window* open() {
         if (!openAndWait(*form_)) return nullptr;
         return form_->screen();
@@ -113,7 +113,7 @@ class Form1Test : public QObject {
     TestShell answer_;
     int frmendShown_ = 0;
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
 
     void init() {

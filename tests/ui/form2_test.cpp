@@ -15,7 +15,7 @@ using namespace kivo::uitest;
 class Form2Test : public QObject {
     Q_OBJECT
 
-  private:
+private:
     ui::Form2& form() { return *form_; }
     ui::Form2Window& w() const { return *form_->screen(); }
 
@@ -79,7 +79,7 @@ class Form2Test : public QObject {
     bool loadedWhileBoardLoads_ = false;
     SetupChoice readByBoard_;
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
 
     void init() {

@@ -13,7 +13,7 @@ using namespace kivo::uitest;
 class NamesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
     void cleanup() { flushDeletes(); }
 

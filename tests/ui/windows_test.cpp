@@ -38,7 +38,7 @@ bool centredOnScreen(QWidget* w) {
 
 // Counts the top-level windows that are shown, in order.
 class ShownWindows {
-  public:
+public:
     ShownWindows()
         : spy_([this](QObject* o, QEvent* e) {
               if (e->type() == QEvent::Show && o->isWidgetType() &&
@@ -55,7 +55,7 @@ class ShownWindows {
 
     std::vector<QWidget*> shown;
 
-  private:
+private:
     Spy spy_;
 };
 
@@ -64,7 +64,7 @@ class ShownWindows {
 class WindowsTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     TestShell answer_;
 
     // One throw and one walk of the player to move, on the board's timers.
@@ -81,7 +81,7 @@ class WindowsTest : public QObject {
                                15000);
     }
 
-  private slots:
+private slots:
     void initTestCase() { setUpApplication(); }
 
     void init() { answer_.reset(); }

@@ -26,12 +26,12 @@ bool waitFor(Condition done, int ms = 20000) {
 
 // Message boxes answered at once and counted; the end of the process noted.
 class SessionShell : public kivo::ui::Shell {
-  public:
+public:
     void end() override { ended = true; }
     int boxes = 0;
     bool ended = false;
 
-  protected:
+protected:
     void showMessageBox(const QString&, int, const QString&) override { ++boxes; }
 };
 

@@ -13,7 +13,7 @@
 namespace kivo::ui {
 
 class Form1 : public WindowOf<Form1Window> {
-  public:
+public:
     // Where the new game's set-up comes from when the window loads.
     using SetupSource = std::function<SetupChoice()>;
     Form1(Shell& shell, SetupSource setup, DieSource* die = nullptr);
@@ -23,12 +23,12 @@ class Form1 : public WindowOf<Form1Window> {
 
     void Cmdexit_Click();  // "Cancel": the game is abandoned for the end window
 
-  protected:
+protected:
     FormWindow* load() override;
     void place(QWidget& w) override { coverScreen(w); }
     void unloading() override;
 
-  private:
+private:
     SetupSource setup_;
     ClockDie clockDie_;
     DieSource* die_;

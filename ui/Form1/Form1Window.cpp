@@ -134,20 +134,17 @@ void Form1Window::buildDie() {
 }
 
 void Form1Window::buildButtons() {
-    auto make = [&](Ctl kind, int tab) {
+    auto make = [&](Ctl kind) {
         const L::Design d = L::design({kind});
+        const auto tab = static_cast<int>(std::ranges::find(L::kTabOrder, kind) - L::kTabOrder);
         auto* b = new Button(
             this, {d.rect, d.caption.c_str(), L::kButtonFont, d.back, L::kButtonFore, tab});
         b->setEnabled(d.enabled);
         return b;
     };
-    const auto tabOf = [](Ctl kind) {
-        return static_cast<int>(std::find(std::begin(L::kTabOrder), std::end(L::kTabOrder), kind) -
-                                std::begin(L::kTabOrder));
-    };
-    cmdmove = make(Ctl::cmdmove, tabOf(Ctl::cmdmove));
-    cmdshuffle = make(Ctl::cmdshuffle, tabOf(Ctl::cmdshuffle));
-    Cmdexit = make(Ctl::Cmdexit, tabOf(Ctl::Cmdexit));
+    cmdmove = make(Ctl::cmdmove);
+    cmdshuffle = make(Ctl::cmdshuffle);
+    Cmdexit = make(Ctl::Cmdexit);
     onClick(cmdshuffle, [this] { rules_.cmdshuffle_Click(); });
     onClick(cmdmove, [this] { rules_.cmdmove_Click(); });
     orderTabs();

@@ -16,7 +16,7 @@
 namespace kivo::ui {
 
 class Form1Window : public FormWindow, public BoardView {
-  public:
+public:
     Form1Window(WindowObject& owner, BoardState& state, DieSource& die);
     ~Form1Window() override;
 
@@ -68,7 +68,7 @@ class Form1Window : public FormWindow, public BoardView {
     Timer* tdie = nullptr;
     Timer* tmov = nullptr;
 
-  private:
+private:
     void buildBoard();
     void buildPanel();
     void buildDie();

@@ -11,7 +11,7 @@
 namespace kivo::ui {
 
 class Form2 : public WindowOf<Form2Window> {
-  public:
+public:
     using WindowOf::WindowOf;
 
     std::function<void()> showForm1;
@@ -24,7 +24,7 @@ class Form2 : public WindowOf<Form2Window> {
     void cmdreset_Click();  // "Reset"
     void cmdgo_Click();     // "GO"
 
-  protected:
+protected:
     FormWindow* load() override;
 };
 

@@ -9,7 +9,7 @@
 namespace kivo::ui {
 
 class Form2Window : public FormWindow {
-  public:
+public:
     explicit Form2Window(WindowObject& owner);
 
     Frame* Frame1;

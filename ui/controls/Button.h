@@ -9,10 +9,10 @@
 namespace kivo::ui {
 
 class Button : public QPushButton, public Control {
-  public:
+public:
     Button(QWidget* parent, const layout::ButtonLook& look);
 
-  protected:
+protected:
     void applyBackColor() override;
 };
 

@@ -11,7 +11,7 @@
 namespace kivo::ui {
 
 class Control {
-  public:
+public:
     Control(QWidget* self, TwipsRect rect, int tab = kNoTab)
         : self_(self), rect_(rect), tab_(tab) {}
     virtual ~Control() = default;
@@ -30,11 +30,11 @@ class Control {
     std::uint32_t backColor() const { return back_; }
     void setBackColor(std::uint32_t value);
 
-  protected:
+protected:
     // How the kind shows its background; by default an opaque fill of the widget.
     virtual void applyBackColor();
 
-  private:
+private:
     QWidget* self_;
     TwipsRect rect_;
     int tab_;

@@ -9,13 +9,13 @@
 namespace kivo::ui {
 
 class Frame : public QWidget, public Control {
-  public:
+public:
     Frame(QWidget* parent, const layout::FrameLook& look);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     QString caption_;
     bool border_;
 };

@@ -10,18 +10,18 @@
 namespace kivo::ui {
 
 class OptionButton : public QRadioButton, public Control {
-  public:
+public:
     OptionButton(QWidget* parent, const layout::OptionLook& look);
 
-  protected:
+protected:
     void focusInEvent(QFocusEvent* e) override;
 };
 
 class TextBox : public QLineEdit, public Control {
-  public:
+public:
     TextBox(QWidget* parent, const layout::TextBoxLook& look);
 
-  protected:
+protected:
     void applyBackColor() override;
 };
 

@@ -9,7 +9,7 @@
 namespace kivo::ui {
 
 class Label : public QLabel, public Control {
-  public:
+public:
     // maxWidth: a label sized to its text grows no wider than this (0: no limit).
     Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
           float maxWidth = 0);
@@ -18,11 +18,11 @@ class Label : public QLabel, public Control {
     QString caption() const { return text(); }
     void setCaption(const QString& text);
 
-  protected:
+protected:
     void applyBackColor() override;
     void resizeEvent(QResizeEvent* e) override;
 
-  private:
+private:
     void fitToText();
     void fitFont();
     layout::LabelLook look_;

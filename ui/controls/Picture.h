@@ -15,7 +15,7 @@ class QSvgRenderer;
 namespace kivo::ui {
 
 class Picture {
-  public:
+public:
     Picture() = default;
 
     bool isNull() const { return !svg_; }
@@ -23,14 +23,14 @@ class Picture {
     void draw(QPainter& p, const QRectF& target, bool stretch) const;
     bool operator==(const Picture& other) const { return svg_ == other.svg_; }
 
-  private:
+private:
     friend class Pictures;
     explicit Picture(std::shared_ptr<QSvgRenderer> svg) : svg_(std::move(svg)) {}
     std::shared_ptr<QSvgRenderer> svg_;
 };
 
 class Pictures {
-  public:
+public:
     Pictures();
     ~Pictures();
     Pictures(const Pictures&) = delete;
@@ -40,7 +40,7 @@ class Pictures {
     // A window icon made of the picture at the usual icon sizes, with a small variant if given.
     QIcon icon(const QString& resource, const QString& small = {});
 
-  private:
+private:
     QHash<QString, std::shared_ptr<QSvgRenderer>> svgs_;
     QHash<QString, QIcon> icons_;
 };

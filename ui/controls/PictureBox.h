@@ -10,30 +10,30 @@
 namespace kivo::ui {
 
 class PictureBox : public QWidget, public Control {
-  public:
+public:
     PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Picture picture = {});
 
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     Picture picture_;
 };
 
 // An image: its picture stretched over the whole control, nothing behind it.
 class Image : public QWidget, public Control {
-  public:
+public:
     Image(QWidget* parent, TwipsRect rect, Picture picture);
     const Picture& picture() const { return picture_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void applyBackColor() override {}
 
-  private:
+private:
     Picture picture_;
 };
 

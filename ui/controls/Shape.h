@@ -19,27 +19,27 @@ struct ShapeStyle {
 };
 
 class Shape : public QWidget, public Control {
-  public:
+public:
     Shape(QWidget* parent, TwipsRect rect, const ShapeStyle& style);
     Shape(QWidget* parent, const layout::Border& border);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void applyBackColor() override;  // the back colour is the fill
 
-  private:
+private:
     ShapeStyle style_;
 };
 
 class Line : public QWidget, public Control {
-  public:
+public:
     Line(QWidget* parent, const layout::Segment& s, std::uint32_t color, int widthPx);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void applyBackColor() override { update(); }
 
-  private:
+private:
     QPointF from_, to_;  // in the widget's pixels
     int widthPx_;
 };

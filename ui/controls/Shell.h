@@ -11,7 +11,7 @@
 namespace kivo::ui {
 
 class Shell {
-  public:
+public:
     Shell();
     virtual ~Shell();
     Shell(const Shell&) = delete;
@@ -36,11 +36,11 @@ class Shell {
 
     Pictures& pictures() { return pictures_; }
 
-  protected:
+protected:
     // Shows the box and waits: the real one blocks every window of the program.
     virtual void showMessageBox(const QString& prompt, int style, const QString& title);
 
-  private:
+private:
     int openBoxes_ = 0;
     std::function<void()> closedByUser_;
     Pictures pictures_;

@@ -10,7 +10,7 @@
 namespace kivo::ui {
 
 class Timer : public QObject {
-  public:
+public:
     Timer(QObject* parent, int intervalMs, std::function<void()> handler);
 
     bool enabled() const { return timer_.isActive(); }
@@ -18,7 +18,7 @@ class Timer : public QObject {
     int interval() const { return timer_.interval(); }
     void setInterval(int ms) { timer_.setInterval(ms); }
 
-  private:
+private:
     QTimer timer_;
 };
 

@@ -17,7 +17,7 @@ class WindowObject;
 // The screen window: frameless, with its layout's title, size and background colour. It owns
 // its controls. A close from the window manager unloads its window object.
 class FormWindow : public QWidget {
-  public:
+public:
     FormWindow(WindowObject& owner, const layout::FormLook& look);
 
     Shell& shell() const;
@@ -25,17 +25,17 @@ class FormWindow : public QWidget {
     // The handler runs on every click, except while a message box is open.
     void onClick(QAbstractButton* button, std::function<void()> handler);
 
-  protected:
+protected:
     // Chains the controls that take the focus in their layout's keyboard order.
     void orderTabs();
     void closeEvent(QCloseEvent* e) override;
 
-  private:
+private:
     WindowObject& owner_;
 };
 
 class WindowObject {
-  public:
+public:
     explicit WindowObject(Shell& shell) : shell_(shell) {}
     virtual ~WindowObject();
     WindowObject(const WindowObject&) = delete;
@@ -50,14 +50,14 @@ class WindowObject {
     QWidget* window() const { return window_; }
     Shell& shell() const { return shell_; }
 
-  protected:
+protected:
     virtual FormWindow* load() = 0;  // builds the window and runs its load handler
     virtual void place(QWidget& w);  // where it opens: by default centred on the screen
     virtual void unloading() {}      // before the controls go
 
     void coverScreen(QWidget& w);
 
-  private:
+private:
     friend class FormWindow;
     void closedByUser();
 
@@ -68,7 +68,7 @@ class WindowObject {
 // A window object whose screen window is of the kind Screen.
 template <typename Screen>
 class WindowOf : public WindowObject {
-  public:
+public:
     using WindowObject::WindowObject;
     Screen* screen() const { return static_cast<Screen*>(window()); }
 };

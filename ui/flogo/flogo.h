@@ -10,7 +10,7 @@
 namespace kivo::ui {
 
 class flogo : public WindowOf<flogoWindow> {
-  public:
+public:
     using WindowOf::WindowOf;
 
     std::function<void()> showFrmback;  // its load shows the backdrop first
@@ -19,7 +19,7 @@ class flogo : public WindowOf<flogoWindow> {
     // Every click on the window, its frame, labels or picture, and every key, comes here.
     void leave();
 
-  protected:
+protected:
     FormWindow* load() override;
 };
 

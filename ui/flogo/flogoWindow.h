@@ -12,7 +12,7 @@
 namespace kivo::ui {
 
 class flogoWindow : public FormWindow {
-  public:
+public:
     // leave: what every click on the card, its frame, labels or picture, and every key do.
     flogoWindow(WindowObject& owner, std::function<void()> leave);
 
@@ -23,11 +23,11 @@ class flogoWindow : public FormWindow {
     Label* Label2;
     Label* Label3;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-  private:
+private:
     std::function<void()> leave_;
 };
 

@@ -8,10 +8,10 @@
 namespace kivo::ui {
 
 class frmback : public WindowOf<frmbackWindow> {
-  public:
+public:
     using WindowOf::WindowOf;
 
-  protected:
+protected:
     FormWindow* load() override { return new frmbackWindow(*this); }
     void place(QWidget& w) override { coverScreen(w); }
 };

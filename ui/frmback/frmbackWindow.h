@@ -6,7 +6,7 @@
 namespace kivo::ui {
 
 class frmbackWindow : public FormWindow {
-  public:
+public:
     explicit frmbackWindow(WindowObject& owner);
 };
 

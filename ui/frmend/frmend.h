@@ -9,7 +9,7 @@
 namespace kivo::ui {
 
 class frmend : public WindowOf<frmendWindow> {
-  public:
+public:
     using WindowOf::WindowOf;
 
     std::function<void()> showForm2;
@@ -17,7 +17,7 @@ class frmend : public WindowOf<frmendWindow> {
     void Command1_Click();  // "Exit"
     void Command3_Click();  // "Restart"
 
-  protected:
+protected:
     FormWindow* load() override;
 };
 

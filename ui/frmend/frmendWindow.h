@@ -8,7 +8,7 @@
 namespace kivo::ui {
 
 class frmendWindow : public FormWindow {
-  public:
+public:
     explicit frmendWindow(WindowObject& owner);
 
     Image* Image1;
