@@ -2,17 +2,11 @@
 
 namespace kivo::app {
 
-Windows::Windows() : ownShell_(std::make_unique<ui::Shell>()), shell_(*ownShell_) {
-    shell_.onClosedByUser([this] { closedByUser(); });
-}
+Windows::Windows() : ownShell_(std::make_unique<ui::Shell>()), shell_(*ownShell_) {}
 
-Windows::Windows(ui::Shell& shell) : shell_(shell) {
-    shell_.onClosedByUser([this] { closedByUser(); });
-}
+Windows::Windows(ui::Shell& shell) : shell_(shell) {}
 
-Windows::~Windows() {
-    shell_.onClosedByUser({});
-}
+Windows::~Windows() = default;
 
 void Windows::start() {
     flogo().Show();
@@ -55,11 +49,6 @@ ui::frmend& Windows::frmend() {
         frmend_->showForm2 = [this] { Form2().Show(); };
     }
     return *frmend_;
-}
-
-void Windows::closedByUser() {
-    const auto loaded = [](const auto& w) { return w && w->loaded(); };
-    if (!loaded(flogo_) && !loaded(form2_) && !loaded(form1_) && !loaded(frmend_)) shell_.end();
 }
 
 }  // namespace kivo::app

@@ -37,10 +37,6 @@ public:
     void setDie(DieSource* die) { die_ = die; }
 
 private:
-    // The window manager closed a window. With nothing but the backdrop left the players
-    // could not reach the desktop any more, so the program ends as "Exit" does.
-    void closedByUser();
-
     std::unique_ptr<ui::Shell> ownShell_;  // first, so that it outlives the windows
     ui::Shell& shell_;
     DieSource* die_ = nullptr;

@@ -133,16 +133,19 @@ inline QColor bgrColor(unsigned value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-// A click as the window system delivers it: to the top-level window at the control's place,
-// so that a modal box in front blocks it as it blocks the players.
-inline void clickThroughWindow(QWidget* control) {
-    QWidget* top = control->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      control->mapTo(top, control->rect().center()));
+// The window the window system delivers a widget's input to: the stage it lies on.
+inline QWindow* handleOf(QWidget* w) {
+    return w->window()->windowHandle();
 }
 
-inline void clickThroughWindow(QWidget* top, QPoint at) {
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+// A click as the window system delivers it: to the top-level window at the control's place,
+// so that a modal box in front blocks it as it blocks the players.
+inline void clickThroughWindow(QWidget* w, QPoint at) {
+    QTest::mouseClick(handleOf(w), Qt::LeftButton, Qt::NoModifier, w->mapTo(w->window(), at));
+}
+
+inline void clickThroughWindow(QWidget* control) {
+    clickThroughWindow(control, control->rect().center());
 }
 
 // The children of one control kind. The kinds carry no meta-object of their own, so

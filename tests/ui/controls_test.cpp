@@ -72,6 +72,34 @@ private slots:
         form.Unload();
     }
 
+    // Twips to pixels at a scale: edges are rounded, so controls that meet in twips meet in
+    // pixels, and none overlaps or leaves a gap, at any scale.
+    void twipsToPixels_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("square1");  // Lpos(0): 3480, 8160, 795 x 750 twips
+        QTest::newRow("1") << 1.0 << QRect(232, 544, 53, 50);
+        QTest::newRow("1.5") << 1.5 << QRect(348, 816, 80, 75);
+        QTest::newRow("2") << 2.0 << QRect(464, 1088, 106, 100);
+        QTest::newRow("1280 x 800") << 800.0 / 600.0 << QRect(309, 725, 71, 67);
+        QTest::newRow("3840 x 2160") << 2160.0 / 600.0 << QRect(835, 1958, 191, 180);
+    }
+
+    void twipsToPixels() {
+        QFETCH(double, scale);
+        QFETCH(QRect, square1);
+        QCOMPARE(toPixels({3480, 8160, 795, 750}, scale), square1);
+        // A row of squares and the gaps between them, edge to edge across the board.
+        int right = px(3480, scale);
+        for (float left = 3480; left < 11880; left += 840) {
+            const QRect sq = toPixels({left, 0, 795, 750}, scale);
+            const QRect gap = toPixels({left + 795, 0, 45, 750}, scale);
+            QCOMPARE(sq.left(), right);
+            QCOMPARE(gap.left(), sq.right() + 1);
+            right = gap.right() + 1;
+        }
+        QCOMPARE(right, px(3480 + 840 * 10, scale));
+    }
+
     void textBoxLimits() {
         QWidget window;
         TextBox limited(

@@ -134,8 +134,10 @@ private slots:
     void theWindow() {
         auto* b = open();
         QVERIFY(b);
-        QCOMPARE(b->geometry(), b->screen()->geometry());  // opens maximized
-        QVERIFY(b->windowFlags() & Qt::FramelessWindowHint);
+        // The design centred on the stage, which fills the screen in the board's colour.
+        QCOMPARE(b->size(), pxRect(0, 0, 11850, 9000).size());
+        QCOMPARE(b->geometry().center(), b->window()->rect().center());
+        QCOMPARE(b->window()->geometry(), b->screen()->geometry());
         QCOMPARE(b->windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(b->palette().color(QPalette::Window), bgrColor(0x00404080));
         QVERIFY(!b->windowIcon().isNull());
@@ -418,15 +420,15 @@ private slots:
         QVERIFY(b);
         QVERIFY(QTest::qWaitForWindowActive(b));
         b->cmdshuffle->setFocus();
-        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(handleOf(b), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), b->Cmdexit);
         b->cmdmove->setEnabled(true);
         b->cmdshuffle->setFocus();
-        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(handleOf(b), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), b->cmdmove);
-        QTest::keyClick(b->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(handleOf(b), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), b->Cmdexit);
-        QTest::keyClick(b->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(handleOf(b), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), b->cmdmove);
         QVERIFY(answer_.shown.empty());
         QVERIFY(form_->loaded());
@@ -442,6 +444,29 @@ private slots:
             QCOMPARE(b->Lp[i]->text(), QString::fromStdString(choice_.names[i]));
         }
         for (int k = 0; k < 3; ++k) QCOMPARE(b->lwnr[k]->textFormat(), Qt::PlainText);
+    }
+
+    // A new screen size while a game runs: the board takes the new scale and its place again,
+    // and the game is where it was.
+    void followsTheStageSize() {
+        die_.push({3});
+        auto* b = open();
+        QVERIFY(b);
+        b->rules().cmdshuffle_Click();
+        for (int i = 0; i < 11; ++i) b->rules().tdie_Timer();
+        QWidget* stage = b->window();
+        const QRect before = stage->geometry();
+        stage->setGeometry(0, 0, 1700, 1200);  // s = 2: 1580 x 1200, centred
+        QCOMPARE(b->geometry(), QRect(60, 0, 1580, 1200));
+        QCOMPARE(b->Lpos[0]->geometry(), QRect(464, 1088, 106, 100));
+        QCOMPARE(b->cmdshuffle->geometry(), QRect(16, 1008, 130, 82));
+        QCOMPARE(b->cmdshuffle->font().pointSizeF(), 24.0);
+        QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));
+        QVERIFY(b->f[3]->isVisible());
+        QCOMPARE(int{form_->state().scr}, 3);
+        stage->setGeometry(before);
+        QCOMPARE(b->Lpos[0]->geometry(), pxRect(3480, 8160, 795, 750));
+        QCOMPARE(b->cmdshuffle->font().pointSizeF(), 12.0);
     }
 
     // Shuffle, ten animation ticks and the roll, then a walk of three squares, the landing

@@ -25,7 +25,6 @@ public:
 
 protected:
     FormWindow* load() override;
-    void place(QWidget& w) override { coverScreen(w); }
     void unloading() override;
 
 private:

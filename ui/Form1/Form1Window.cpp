@@ -148,7 +148,6 @@ void Form1Window::buildButtons() {
     onClick(cmdshuffle, [this] { rules_.cmdshuffle_Click(); });
     onClick(cmdmove, [this] { rules_.cmdmove_Click(); });
     orderTabs();
-    control({L::kTabOrder[0]}).widget()->setFocus(Qt::OtherFocusReason);
 }
 
 Control& Form1Window::control(ControlRef c) const {

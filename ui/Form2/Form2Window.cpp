@@ -47,10 +47,9 @@ Form2Window::Form2Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
     new Label(this, L::kLabel6);
     orderTabs();
 
-    // The first control in the keyboard order takes the focus, and an option that takes the
-    // focus is selected: the window always opens with "Two".
+    // The first control in the keyboard order takes the focus when the window comes up, and
+    // an option that takes the focus is selected: the window always opens with "Two".
     Op2->setChecked(true);
-    Op2->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace kivo::ui

@@ -1,12 +1,10 @@
 #include "Button.h"
 
-#include "Fonts.h"
-
 namespace kivo::ui {
 
 Button::Button(QWidget* parent, const layout::ButtonLook& look)
     : QPushButton(QString::fromUtf8(look.caption), parent), Control(this, look.rect, look.tab) {
-    setFont(layoutFont(look.font));
+    setLayoutFont(look.font);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);  // Enter presses the focused button, as Space does
     QPalette p = palette();

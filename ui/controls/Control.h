@@ -1,9 +1,10 @@
 #pragma once
-// What every control kind shares: a place in twips, a background colour and, for those that
-// take the focus, a place in the window's keyboard order.
+// What every control kind shares: a place in twips, a background colour, for those that take
+// the focus a place in the window's keyboard order, and the scale its window is drawn at.
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "Colors.h"
 #include "Twips.h"
@@ -12,8 +13,8 @@ namespace kivo::ui {
 
 class Control {
 public:
-    Control(QWidget* self, TwipsRect rect, int tab = kNoTab)
-        : self_(self), rect_(rect), tab_(tab) {}
+    // Takes the scale of the window it is built in.
+    Control(QWidget* self, TwipsRect rect, int tab = kNoTab);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -30,14 +31,24 @@ public:
     std::uint32_t backColor() const { return back_; }
     void setBackColor(std::uint32_t value);
 
+    double scale() const { return scale_; }
+    void setScale(double scale);
+
 protected:
     // How the kind shows its background; by default an opaque fill of the widget.
     virtual void applyBackColor();
+    // How the kind follows a new scale; by default its place, size and font.
+    virtual void applyScale();
+    // The layout's font, drawn at the control's scale from now on.
+    void setLayoutFont(const layout::Font& font);
+    QFont scaledFont() const;
 
 private:
     QWidget* self_;
     TwipsRect rect_;
     int tab_;
+    double scale_;
+    std::optional<layout::Font> font_;
     std::uint32_t back_ = 0x00FFFFFF;
 };
 

@@ -36,9 +36,10 @@ QString usableFamily(const QString& family, float points) {
 }
 }  // namespace
 
-QFont layoutFont(const layout::Font& font) {
-    QFont f(usableFamily(QString::fromLatin1(font.family), font.points));
-    f.setPointSizeF(font.points);
+QFont layoutFont(const layout::Font& font, double scale) {
+    const auto points = static_cast<float>(font.points * scale);
+    QFont f(usableFamily(QString::fromLatin1(font.family), points));
+    f.setPointSizeF(points);
     f.setBold(font.bold);
     f.setItalic(font.italic);
     return f;

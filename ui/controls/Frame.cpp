@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include "Fonts.h"
-
 namespace kivo::ui {
 
 Frame::Frame(QWidget* parent, const layout::FrameLook& look)
@@ -11,7 +9,7 @@ Frame::Frame(QWidget* parent, const layout::FrameLook& look)
       Control(this, look.rect),
       caption_(QString::fromUtf8(look.caption)),
       border_(look.border) {
-    if (look.font.family) setFont(layoutFont(look.font));
+    if (look.font.family) setLayoutFont(look.font);
     setFocusPolicy(Qt::NoFocus);
     setBackColor(look.back);
     setTwips(look.rect);

@@ -2,13 +2,11 @@
 
 #include <limits>
 
-#include "Fonts.h"
-
 namespace kivo::ui {
 
 OptionButton::OptionButton(QWidget* parent, const layout::OptionLook& look)
     : QRadioButton(QString::fromUtf8(look.caption), parent), Control(this, look.rect, look.tab) {
-    setFont(layoutFont(look.font));
+    setLayoutFont(look.font);
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(look.back);
     setTwips(look.rect);
@@ -33,7 +31,7 @@ void OptionButton::focusInEvent(QFocusEvent* e) {
 
 TextBox::TextBox(QWidget* parent, const layout::TextBoxLook& look)
     : QLineEdit(parent), Control(this, look.rect, look.tab) {
-    setFont(layoutFont(look.font));
+    setLayoutFont(look.font);
     // Qt reads a limit of 0 as "nothing may be typed"; no limit is the largest one.
     setMaxLength(look.maxLength > 0 ? look.maxLength : std::numeric_limits<int>::max());
     setText(QString::fromUtf8(look.text));

@@ -2,20 +2,14 @@
 
 #include <QFontMetrics>
 
-#include "Fonts.h"
-
 namespace kivo::ui {
 
 Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
              float maxWidth)
-    : QLabel(parent),
-      Control(this, rect),
-      look_(look),
-      font_(layoutFont(look.font)),
-      maxWidth_(maxWidth) {
+    : QLabel(parent), Control(this, rect), look_(look), maxWidth_(maxWidth) {
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
-    setFont(font_);
+    setLayoutFont(look.font);
     setAlignment(look.align == layout::Align::Center ? Qt::AlignCenter
                                                      : (Qt::AlignLeft | Qt::AlignTop));
     setFocusPolicy(Qt::NoFocus);
@@ -49,13 +43,19 @@ void Label::resizeEvent(QResizeEvent* e) {
     if (!look_.autoSize) fitFont();
 }
 
+void Label::applyScale() {
+    Control::applyScale();
+    setCaption(text());
+}
+
 // A stand-in font may run wider than the one the layout was made for: a fixed-size label's
 // caption then steps down in size (to no less than two thirds) rather than lose its ends.
 void Label::fitFont() {
-    QFont f = font_;
+    const QFont font = scaledFont();
+    QFont f = font;
     const int room = contentsRect().width() - 2;
     for (int step = 0; step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room; ++step) {
-        f.setPointSizeF(font_.pointSizeF() * (1.0 - 0.05 * (step + 1)));
+        f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * (step + 1)));
     }
     setFont(f);
 }
@@ -72,8 +72,9 @@ void Label::applyBackColor() {
 void Label::fitToText() {
     const QFontMetrics fm(font());
     const int frame = 2 * frameWidth();
-    float w = static_cast<float>(fm.horizontalAdvance(text()) + frame + 2) * kTwipsPerPixel;
-    const float h = static_cast<float>(fm.height() + frame) * kTwipsPerPixel;
+    const auto twipsPerPixel = static_cast<float>(kTwipsPerPixel / scale());
+    float w = static_cast<float>(fm.horizontalAdvance(text()) + frame + 2) * twipsPerPixel;
+    const float h = static_cast<float>(fm.height() + frame) * twipsPerPixel;
     if (maxWidth_ > 0 && w > maxWidth_) w = maxWidth_;
     setTwips({twips().left, twips().top, w, h});
 }

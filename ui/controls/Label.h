@@ -20,13 +20,13 @@ public:
 
 protected:
     void applyBackColor() override;
+    void applyScale() override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void fitToText();
     void fitFont();
     layout::LabelLook look_;
-    QFont font_;
     float maxWidth_;
 };
 

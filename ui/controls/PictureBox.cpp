@@ -19,7 +19,7 @@ void PictureBox::setPicture(const Picture& picture) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    picture_.draw(p, QRectF(QPointF(0, 0), QSizeF(picture_.size())), false);
+    picture_.draw(p, QRectF(QPointF(0, 0), QSizeF(picture_.size()) * scale()), false);
 }
 
 Image::Image(QWidget* parent, TwipsRect rect, Picture picture)

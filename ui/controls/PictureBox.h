@@ -1,6 +1,6 @@
 #pragma once
-// A picture box: its picture at the top-left at the picture's own size, on its background
-// colour, no border. Pictures can be copied from box to box.
+// A picture box: its picture at the top-left at the picture's own size (at the window's
+// scale), on its background colour, no border. Pictures can be copied from box to box.
 
 #include <QWidget>
 

@@ -23,11 +23,12 @@ void Shape::applyBackColor() {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, style_.circle);
-    const qreal inset = style_.bordered ? style_.borderPx / 2.0 : 0.0;
+    const qreal penWidth = style_.borderPx * scale();
+    const qreal inset = style_.bordered ? penWidth / 2.0 : 0.0;
     const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     p.setBrush(style_.filled ? QBrush(bgr(backColor())) : Qt::NoBrush);
     if (style_.bordered) {
-        QPen pen(bgr(style_.border), style_.borderPx);
+        QPen pen(bgr(style_.border), penWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
     } else {
@@ -64,6 +65,7 @@ Line::Line(QWidget* parent, const layout::Segment& s, std::uint32_t color, int w
 void Line::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale(), scale());
     p.setPen(QPen(bgr(backColor()), widthPx_, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from_, to_);
 }

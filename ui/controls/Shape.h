@@ -40,7 +40,7 @@ protected:
     void applyBackColor() override { update(); }
 
 private:
-    QPointF from_, to_;  // in the widget's pixels
+    QPointF from_, to_;  // in the widget's design pixels
     int widthPx_;
 };
 

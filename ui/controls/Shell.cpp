@@ -6,6 +6,7 @@
 
 #include "BoardView.h"
 #include "Fonts.h"
+#include "Stage.h"
 
 namespace kivo::ui {
 
@@ -36,7 +37,8 @@ void Shell::messageBox(const QString& prompt, int style, const QString& title) {
 }
 
 void Shell::showMessageBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok);
+    // A dialog of the stage: centred on it, and minimised and restored with it.
+    QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok, &stage());
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(title);
     box.setAccessibleDescription(prompt);
@@ -50,8 +52,9 @@ void Shell::end() {
     std::_Exit(0);
 }
 
-void Shell::closedByUser() const {
-    if (closedByUser_) closedByUser_();
+Stage& Shell::stage() {
+    if (!stage_) stage_ = std::make_unique<Stage>(*this);
+    return *stage_;
 }
 
 }  // namespace kivo::ui

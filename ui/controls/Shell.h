@@ -1,14 +1,16 @@
 #pragma once
-// What every window gets from the program around it: modal message boxes, the end of the
-// process, word that the window manager closed a window, and the pictures. The program makes
-// one and hands it to each window; tests make their own and answer the boxes through it.
+// What every window gets from the program around it: the stage it is shown on, modal message
+// boxes, the end of the process, and the pictures. The program makes one and hands it to each
+// window; tests make their own and answer the boxes through it.
 
 #include <QString>
-#include <functional>
+#include <memory>
 
 #include "Picture.h"
 
 namespace kivo::ui {
+
+class Stage;
 
 class Shell {
 public:
@@ -30,9 +32,8 @@ public:
     // vanishes.
     virtual void end();
 
-    // The window manager closed a window, which has been unloaded.
-    void closedByUser() const;
-    void onClosedByUser(std::function<void()> fn) { closedByUser_ = std::move(fn); }
+    // The program's one top-level window, made on first use.
+    Stage& stage();
 
     Pictures& pictures() { return pictures_; }
 
@@ -42,8 +43,8 @@ protected:
 
 private:
     int openBoxes_ = 0;
-    std::function<void()> closedByUser_;
     Pictures pictures_;
+    std::unique_ptr<Stage> stage_;  // last, so that its cards go before the pictures
 };
 
 }  // namespace kivo::ui

@@ -1,24 +1,22 @@
 #include "Window.h"
 
 #include <QAbstractButton>
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QApplication>
 #include <algorithm>
 #include <vector>
 
 #include "Colors.h"
 #include "Control.h"
 #include "Shell.h"
+#include "Stage.h"
 #include "Twips.h"
 
 namespace kivo::ui {
 
-FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner) {
+FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look, Placement placement)
+    : owner_(owner), look_(look), placement_(placement), scale_(owner.shell().stage().scale()) {
     setWindowTitle(QString::fromUtf8(look.title));
-    resize(px(look.width), px(look.height));
+    resize(px(look.width, scale_), px(look.height, scale_));
     QPalette p = palette();
     p.setColor(QPalette::Window, bgr(look.back));
     setPalette(p);
@@ -27,6 +25,24 @@ FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look)
 
 Shell& FormWindow::shell() const {
     return owner_.shell();
+}
+
+void FormWindow::fit() {
+    const QWidget* stage = parentWidget();
+    if (!stage) return;
+    if (const double s = shell().stage().scale(); s != scale_) {
+        scale_ = s;
+        for (QWidget* w : findChildren<QWidget*>()) {
+            if (auto* c = dynamic_cast<Control*>(w)) c->setScale(s);
+        }
+    }
+    if (placement_ == Placement::Ground) {
+        setGeometry(stage->rect());
+        return;
+    }
+    const QSize size(px(look_.width, scale_), px(look_.height, scale_));
+    setGeometry(QRect(
+        QPoint((stage->width() - size.width()) / 2, (stage->height() - size.height()) / 2), size));
 }
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
@@ -43,28 +59,34 @@ void FormWindow::orderTabs() {
     }
     std::sort(stops.begin(), stops.end(),
               [](Control* a, Control* b) { return a->tab() < b->tab(); });
+    if (!stops.empty()) firstStop_ = stops.front()->widget();
     for (std::size_t i = 1; i < stops.size(); ++i) {
         QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
     }
 }
 
-void FormWindow::closeEvent(QCloseEvent* e) {
-    e->ignore();  // the window object decides; unloading destroys this window
-    owner_.closedByUser();
+bool FormWindow::focusNextPrevChild(bool next) {
+    QWidget* start = QApplication::focusWidget();
+    if (!start || !isAncestorOf(start)) start = this;
+    QWidget* w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
+            w->isEnabled()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start);
+    return true;
 }
 
 WindowObject::~WindowObject() {
-    if (QCoreApplication::instance()) delete window_;
+    delete window_;
 }
 
 void WindowObject::Show() {
-    if (!window_) {
-        window_ = load();
-        place(*window_);
-    }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    if (!window_) window_ = load();
+    shell_.stage().show(*window_);
 }
 
 void WindowObject::Unload() {
@@ -77,20 +99,6 @@ void WindowObject::Unload() {
     w->hide();
     w->setEnabled(false);
     w->deleteLater();
-}
-
-void WindowObject::place(QWidget& w) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    w.move(screen.center() - w.rect().center());
-}
-
-void WindowObject::coverScreen(QWidget& w) {
-    w.setGeometry(QGuiApplication::primaryScreen()->geometry());
-}
-
-void WindowObject::closedByUser() {
-    Unload();
-    shell_.closedByUser();
 }
 
 }  // namespace kivo::ui

@@ -1,7 +1,9 @@
 #pragma once
 // A window of the program: one object for the whole process, whose screen window (with all
-// its controls and timers) exists only while it is loaded.
+// its controls and timers) exists only while it is loaded. Screen windows are cards on the
+// program's stage.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -14,13 +16,25 @@ namespace kivo::ui {
 class Shell;
 class WindowObject;
 
-// The screen window: frameless, with its layout's title, size and background colour. It owns
-// its controls. A close from the window manager unloads its window object.
+// Where a card lies on the stage: centred, or covering it as the ground beneath every card.
+enum class Placement { Centred, Ground };
+
+// The screen window: a card of its layout's size at the stage's scale, in its layout's
+// background colour. It owns its controls.
 class FormWindow : public QWidget {
 public:
-    FormWindow(WindowObject& owner, const layout::FormLook& look);
+    FormWindow(WindowObject& owner, const layout::FormLook& look,
+               Placement placement = Placement::Centred);
 
     Shell& shell() const;
+    Placement placement() const { return placement_; }
+    double scale() const { return scale_; }
+    // What takes the keyboard when the card comes up: the first control in the keyboard
+    // order, or the card itself.
+    QWidget* firstFocus() { return firstStop_ ? firstStop_ : this; }
+
+    // Takes the stage's scale and its place on the stage; every control follows.
+    void fit();
 
     // The handler runs on every click, except while a message box is open.
     void onClick(QAbstractButton* button, std::function<void()> handler);
@@ -28,10 +42,15 @@ public:
 protected:
     // Chains the controls that take the focus in their layout's keyboard order.
     void orderTabs();
-    void closeEvent(QCloseEvent* e) override;
+    // Tab and Shift+Tab go round the card's own controls, never into a card beneath.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     WindowObject& owner_;
+    layout::FormLook look_;
+    Placement placement_;
+    double scale_;
+    QWidget* firstStop_ = nullptr;
 };
 
 class WindowObject {
@@ -42,7 +61,7 @@ public:
     WindowObject& operator=(const WindowObject&) = delete;
 
     // Loads the window if it is unloaded (controls from the layout, then the load handler),
-    // then shows it and makes it the active window.
+    // then shows it in front of the others with the keyboard.
     void Show();
     // Destroys the screen window and its controls at once; the object's own data stays.
     void Unload();
@@ -52,17 +71,11 @@ public:
 
 protected:
     virtual FormWindow* load() = 0;  // builds the window and runs its load handler
-    virtual void place(QWidget& w);  // where it opens: by default centred on the screen
     virtual void unloading() {}      // before the controls go
 
-    void coverScreen(QWidget& w);
-
 private:
-    friend class FormWindow;
-    void closedByUser();
-
     Shell& shell_;
-    FormWindow* window_ = nullptr;
+    QPointer<FormWindow> window_;
 };
 
 // A window object whose screen window is of the kind Screen.

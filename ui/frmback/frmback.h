@@ -1,6 +1,6 @@
 #pragma once
-// The backdrop: a frameless, disabled window covering the screen in the board's colour, below
-// every other window until the process ends. No controls, no handlers.
+// The backdrop: the stage's ground, a disabled card covering the stage in the board's colour,
+// beneath every other window until the process ends. No controls, no handlers.
 
 #include "Window.h"
 #include "frmbackWindow.h"
@@ -13,7 +13,6 @@ public:
 
 protected:
     FormWindow* load() override { return new frmbackWindow(*this); }
-    void place(QWidget& w) override { coverScreen(w); }
 };
 
 }  // namespace kivo::ui

@@ -1,6 +1,6 @@
 #pragma once
-// The backdrop's layout: a colour and nothing else. It opens maximized over the screen rather
-// than at its design size.
+// The backdrop's layout: a colour and nothing else. It covers the whole stage rather than
+// keep its design size.
 
 #include "LayoutTypes.h"
 

@@ -6,9 +6,7 @@ namespace kivo::ui {
 
 namespace L = kivo::layout::frmback;
 
-frmbackWindow::frmbackWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
-    setWindowFlags(windowFlags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
+frmbackWindow::frmbackWindow(WindowObject& owner) : FormWindow(owner, L::kForm, Placement::Ground) {
     setEnabled(false);
 }
 

@@ -21,8 +21,7 @@ frmendWindow::frmendWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
     new Shape(this, L::kShape1);
     Command1 = new Button(this, L::kCommand1);
     Command3 = new Button(this, L::kCommand3);
-    orderTabs();
-    Command3->setFocus(Qt::OtherFocusReason);  // first in the keyboard order: Space restarts
+    orderTabs();  // "Restart" first: it has the focus when the window comes up, and Space restarts
 }
 
 }  // namespace kivo::ui
