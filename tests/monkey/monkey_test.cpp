@@ -104,8 +104,9 @@ private:
             return;
         }
         if (stopping) {
+            ended_ = true;
             windows_.reset();
-            QApplication::quit();
+            QApplication::exit(0);  // quit() would first close the stage, which ends the program
             return;
         }
         if (ended_) {  // the process has ended: the next one starts from the top

@@ -37,8 +37,10 @@ void Shell::messageBox(const QString& prompt, int style, const QString& title) {
 }
 
 void Shell::showMessageBox(const QString& prompt, int style, const QString& title) {
-    // A dialog of the stage: centred on it, and minimised and restored with it.
+    // A dialog of the stage: centred on it, minimised and restored with it, never on its own.
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok, &stage());
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(title);
     box.setAccessibleDescription(prompt);
