@@ -103,7 +103,12 @@ start_x() {
         XVFB_PID=$!
         for i in $(seq 50); do
             kill -0 "$XVFB_PID" 2>/dev/null || break
-            if xdpyinfo -display ":$d" >/dev/null 2>&1; then export DISPLAY=":$d"; return 0; fi
+            # Two runs may start a server on the same display at once: the lock names the
+            # one that got it, and the other one ends and tries the next display.
+            if xdpyinfo -display ":$d" >/dev/null 2>&1; then
+                [ "$(tr -d ' \n' <"/tmp/.X$d-lock" 2>/dev/null)" = "$XVFB_PID" ] || break
+                export DISPLAY=":$d"; return 0
+            fi
             sleep 0.1
         done
         kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
