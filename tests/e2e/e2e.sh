@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Plays Kivo from start to "Exit" in a private X server, with real clicks and keys, the
-# way players at one screen would: splash, set-up for four, two turns, "Cancel",
-# "Restart", a game for two, "Cancel" and "Exit".
+# way players at one screen would: splash (and a click on the stage beside it), set-up for
+# four ("GO" first with the first name empty, for its message box), two turns, "Cancel",
+# "Restart", a game for two, "Cancel" and "Exit". Cards are found and checked by their
+# pixels, where the screen's scale puts them.
 # Usage: e2e.sh path/to/kivo screens-folder [WxH] [openbox]
 # The screen is 1280x800 unless given. With "openbox" the game runs under that window
-# manager, and the stage is minimised and restored while a message box is open.
+# manager, and the stage is minimised and restored while the message box is open.
 # Every step leaves a screenshot in the screens folder; waiting for something retakes the
 # step's own screenshot.
 # Rectangles and points travel as words ("x y w h", "x y"), split on purpose:
