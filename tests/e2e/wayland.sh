@@ -103,6 +103,8 @@ fail() {
 
 skip() { echo "skipped: $*"; exit 77; }
 
+trap 'fail "stopped by a signal"' HUP INT TERM
+
 # --- What the test needs ----------------------------------------------------------------
 
 [ -x "$KIVO" ] || fail "no program at $KIVO"
@@ -200,8 +202,12 @@ pointer_to() {  # x y on the output
 }
 
 # The pointer waits in the output's bottom right corner while screenshots are taken: weston
-# draws it into the output, and there it hides all but a few pixels of itself.
-park_pointer() { pointer_to $((OUT_W - 1)) $((OUT_H - 1)) || fail "xdotool could not move the pointer"; }
+# draws it into the output, and there it hides all but a few pixels of itself. Weston
+# repaints on its next frame, so the picture is given a moment to follow.
+park_pointer() {
+    pointer_to $((OUT_W - 1)) $((OUT_H - 1)) || fail "xdotool could not move the pointer"
+    sleep 0.15
+}
 
 shot_to() {
     LAST_SHOT=$1
