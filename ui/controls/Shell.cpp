@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,6 +47,13 @@ void Shell::showMessageBox(const QString& prompt, int style, const QString& titl
     box.setAccessibleDescription(prompt);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
+    // Its text at the stage's scale, like every window of the game.
+    QFont font = box.font();
+    font.setPointSizeF(font.pointSizeF() * stage().scale());
+    box.setFont(font);
+    // The box takes its final size only as it shows: centre it on the stage then.
+    QTimer::singleShot(
+        0, &box, [&box, this] { box.move(stage().geometry().center() - box.rect().center()); });
     box.exec();
 }
 
