@@ -236,7 +236,12 @@ idle_window() {
     printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
         "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
 }
+# The memory with the board up: with separate windows the backdrop's and the board's, two
+# full-screen backing stores; on the stage one.
 echo
+awk '/^VmHWM/ { hwm = $2 } /^VmRSS/ { rss = $2 }
+     END { printf "on the board, 2 s after it opened: resident %d KiB, peak so far %d KiB\n", rss, hwm }' \
+    /proc/"$APP_PID"/status
 echo "idle on the board, $IDLE s from 2 s after it opened (goal < 10 ms CPU):"
 idle_window "$IDLE"
 
