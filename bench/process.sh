@@ -14,6 +14,8 @@
 #   "windows": kivo as it was up to commit 1a114fc, a backdrop window covering the screen
 #   and each game window a window of its own at its design size, centred.
 # Needs: Xvfb, xdotool, strace, /usr/bin/time, and the build's kivo, kivo_floor, pixelwait.
+# Card sizes travel as words ("w h"), split on purpose:
+# shellcheck disable=SC2086
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
