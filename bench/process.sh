@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
 # The whole program in a private X server:
 #  1. start-up: from the process's start to the first painted frame of the title card, and
-#     the peak resident memory, for kivo and for the floor (one frameless label, the same
-#     size and colour, built the same way), run in turn, with the floor that also shows a
-#     full-screen backdrop first alongside for comparison;
+#     the peak resident memory, for kivo and for the floor (one frameless label, the title
+#     card's design size and colour, built the same way), run in turn, with the floor that
+#     also shows a full-screen backdrop first alongside for comparison;
 #  2. idle: kivo on the board waiting for "Shuffle" for ten seconds, reached with real keys
 #     and clicks: the CPU time it uses, its wake-ups, and what its threads sleep on.
-# Usage: process.sh [runs] [build-folder]     (default 7 runs of each, build/bench; 0: idle only)
+# Usage: process.sh [runs] [build-folder] [WxH] [layout]
+#   runs: 7 of each unless given; 0: idle only. build-folder: build/bench unless given.
+#   WxH: the X server's screen, 1280x800 unless given.
+#   layout: how the kivo under test puts up its windows. "stage" (the default): one
+#   full-screen stage, every window a card on it drawn at the board's scale to the screen.
+#   "windows": kivo as it was up to commit 1a114fc, a backdrop window covering the screen
+#   and each game window a window of its own at its design size, centred.
 # Needs: Xvfb, xdotool, strace, /usr/bin/time, and the build's kivo, kivo_floor, pixelwait.
+# Card sizes travel as words ("w h"), split on purpose:
+# shellcheck disable=SC2086
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 RUNS=${1:-7}
 BUILD=${2:-build/bench}
+SIZE=${3:-1280x800}
+LAYOUT=${4:-stage}
+[[ "$SIZE" =~ ^([0-9]+)x([0-9]+)$ ]] || { echo "screen size '$SIZE' is not WxH" >&2; exit 2; }
+SCREEN_W=${BASH_REMATCH[1]} SCREEN_H=${BASH_REMATCH[2]}
+case $LAYOUT in stage | windows) ;; *) echo "layout '$LAYOUT' is neither stage nor windows" >&2; exit 2 ;; esac
 KIVO=$BUILD/app/kivo
 FLOOR=$BUILD/bench/kivo_floor
 PIXELWAIT=$BUILD/bench/pixelwait
@@ -23,15 +36,56 @@ for tool in Xvfb xdotool strace /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
 
-SCREEN_W=1280 SCREEN_H=800
 PALE=ffe0c0           # title card and set-up ground, 0x00C0E0FF
+SQUARE1=9b6fc4        # the board's square 1, (155,111,196)
 SETTLE=1              # seconds a started program stays up after its first frame
 IDLE=10               # seconds on the board, measured
 
-# Where Qt puts a centred window: the screen's centre less the window's centre.
+# --- Where things are on the screen ---------------------------------------------------------
+# Cards by their design size in pixels (15 twips to the pixel).
+SPLASH="351 218" SETUP="358 387" BOARD="790 600"
+
+# The scale of kivo's cards: on the stage the board's design fits the screen,
+# s = min(W/790, H/600); a window of its own is drawn at its design size.
+if [ "$LAYOUT" = stage ]; then
+    S=$(awk -v W="$SCREEN_W" -v H="$SCREEN_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.17g\n", s }')
+else
+    S=1
+fi
+
+# Where Qt puts a centred window: the screen's centre less the window's centre. The floor's
+# label is placed so, at its design size, whatever the layout.
 centred() { echo $(( (SCREEN_W - 1) / 2 - ($1 - 1) / 2 )) $(( (SCREEN_H - 1) / 2 - ($2 - 1) / 2 )); }
-read -r CARD_X CARD_Y < <(centred 351 218)    # the title card, 5265 x 3270 twips
-read -r SETUP_X SETUP_Y < <(centred 358 387)  # the set-up window, 5370 x 5805 twips
+
+# A card's top-left corner on the screen: "left top". On the stage a card of w x h design
+# pixels is round(w*s) x round(h*s), centred with the spare pixels halved and rounded down;
+# a window of its own is centred by Qt.
+card_at() {  # card_w card_h
+    if [ "$LAYOUT" = windows ]; then centred "$1" "$2"; return; fi
+    awk -v W="$SCREEN_W" -v H="$SCREEN_H" -v s="$S" -v w="$1" -v h="$2" '
+        function r(x) { return int(x + 0.5) }
+        BEGIN { print int((W - r(w * s)) / 2), int((H - r(h * s)) / 2) }'
+}
+
+# A point inside a control given in twips inside a card, on the screen: "x y", its middle
+# unless a fraction of its width and height is given. Edges lie round(twips*s/15) from the
+# card's corner.
+twips_point() {  # card_w card_h left top width height [fx fy]
+    local l t
+    read -r l t < <(card_at "$1" "$2")
+    awk -v s="$S" -v l="$l" -v t="$t" -v x="$3" -v y="$4" -v w="$5" -v h="$6" -v fx="${7:-0.5}" -v fy="${8:-0.5}" '
+        function r(v) { return int(v * s / 15 + 0.5) }
+        BEGIN { print l + r(x) + int((r(x + w) - r(x)) * fx), t + r(y) + int((r(y + h) - r(y)) * fy) }'
+}
+
+read -r CARD_X CARD_Y < <(card_at $SPLASH)      # the title card, 5265 x 3270 twips
+read -r FLOOR_X FLOOR_Y < <(centred $SPLASH)    # the floor's label
+read -r SETUP_X SETUP_Y < <(card_at $SETUP)     # the set-up card, 5370 x 5805 twips
+read -r OK_X OK_Y < <(twips_point $SETUP 720 2640 1215 495)     # "Ok" on the set-up card
+read -r GO_X GO_Y < <(twips_point $SETUP 720 3360 1215 495)     # "GO"
+# On the stage the board is known by its square 1 in its colour (a tenth in from its left
+# edge, half-way down: clear of its number), where the set-up card never lies.
+read -r SQ1_X SQ1_Y < <(twips_point $BOARD 3480 8160 795 750 0.1 0.5)
 
 WORK=$(mktemp -d /tmp/kivo-process.XXXXXX)
 XVFB_PID="" APP_PID=""
@@ -68,16 +122,18 @@ now_us() { echo "${EPOCHREALTIME/./}"; }   # the wall clock, as date +%s%N / 100
 # CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 
-# start_once program [argument]: prints "microseconds-to-first-frame peak-rss-kib cpu-microseconds".
+# start_once x y program [argument]: prints "microseconds-to-first-frame peak-rss-kib
+# cpu-microseconds", the first frame being the title card's colour at x, y.
 # The CPU time is read at the end of the settling second: after its first frame the program
 # only waits, so it is the CPU time its start took.
 start_once() {
-    local rss=$WORK/rss t0 t1 kid cpu
+    local rss=$WORK/rss t0 t1 kid cpu x=$1 y=$2
+    shift 2
     t0=$(now_us)
     /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1 &
     APP_PID=$!
-    if ! t1=$("$PIXELWAIT" $((CARD_X + 3)) $((CARD_Y + 3)) "$PALE" 20000 fresh); then
-        echo "$1: no title card on the screen" >&2
+    if ! t1=$("$PIXELWAIT" $((x + 3)) $((y + 3)) "$PALE" 20000 fresh); then
+        echo "$1: no title card at $x,$y (layout $LAYOUT: is this kivo of the other design?)" >&2
         exit 1
     fi
     sleep "$SETTLE"
@@ -92,21 +148,21 @@ start_once() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 start_x
-echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}; title card at $CARD_X,$CARD_Y"
+echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}, layout $LAYOUT, scale $S; title card at $CARD_X,$CARD_Y, the floor's at $FLOOR_X,$FLOOR_Y"
 
 # --- Start-up -----------------------------------------------------------------------------
 if [ "$RUNS" -gt 0 ]; then
-    start_once "$FLOOR" >/dev/null   # fontconfig's caches and the page cache, for both
-    start_once "$KIVO" >/dev/null
+    start_once "$FLOOR_X" "$FLOOR_Y" "$FLOOR" >/dev/null   # fontconfig's caches and the page cache, for both
+    start_once "$CARD_X" "$CARD_Y" "$KIVO" >/dev/null
     : >"$WORK/floor" && : >"$WORK/kivo" && : >"$WORK/floor+bd"
     # The floor with a backdrop as well runs alongside, for comparison only.
     for i in $(seq "$RUNS"); do
         if [ $((i % 2)) -eq 1 ]; then order="floor kivo floor+bd"; else order="floor+bd kivo floor"; fi
         for who in $order; do
             case $who in
-                kivo) cmd=("$KIVO") ;;
-                floor) cmd=("$FLOOR") ;;
-                *) cmd=("$FLOOR" backdrop) ;;
+                kivo) cmd=("$CARD_X" "$CARD_Y" "$KIVO") ;;
+                floor) cmd=("$FLOOR_X" "$FLOOR_Y" "$FLOOR") ;;
+                *) cmd=("$FLOOR_X" "$FLOOR_Y" "$FLOOR" backdrop) ;;
             esac
             read -r us kib cpu < <(start_once "${cmd[@]}")
             [ -n "${cpu:-}" ] || { echo "$who: run $i failed" >&2; exit 1; }
@@ -156,10 +212,15 @@ sleep 0.3
 xdotool key space                                          # any key leaves the title card
 "$PIXELWAIT" $((SETUP_X + 3)) $((SETUP_Y + 3)) "$PALE" 10000 >/dev/null
 sleep 0.3
-xdotool mousemove $((SETUP_X + 88)) $((SETUP_Y + 192)) click 1    # "Ok"
+xdotool mousemove "$OK_X" "$OK_Y" click 1    # "Ok"
 sleep 0.5
-xdotool mousemove $((SETUP_X + 88)) $((SETUP_Y + 240)) click 1    # "GO"
-if ! timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' >/dev/null; then
+xdotool mousemove "$GO_X" "$GO_Y" click 1    # "GO"
+if [ "$LAYOUT" = stage ]; then
+    board_up() { "$PIXELWAIT" "$SQ1_X" "$SQ1_Y" "$SQUARE1" 10000 >/dev/null; }
+else
+    board_up() { timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' >/dev/null; }
+fi
+if ! board_up; then
     echo "the board did not open" >&2
     exit 1
 fi
@@ -177,7 +238,12 @@ idle_window() {
     printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
         "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
 }
+# The memory with the board up: with separate windows the backdrop's and the board's, two
+# full-screen backing stores; on the stage one.
 echo
+awk '/^VmHWM/ { hwm = $2 } /^VmRSS/ { rss = $2 }
+     END { printf "on the board, 2 s after it opened: resident %d KiB, peak so far %d KiB\n", rss, hwm }' \
+    /proc/"$APP_PID"/status
 echo "idle on the board, $IDLE s from 2 s after it opened (goal < 10 ms CPU):"
 idle_window "$IDLE"
 
