@@ -69,7 +69,7 @@ installs_and_starts() {
     DISPLAY=$display /usr/games/kivo &
     local game=$!
     for _ in $(seq 1 50); do
-        if grep -q '"Form3"' <<<"$(DISPLAY=$display xwininfo -root -tree 2>/dev/null)"; then ok=0; break; fi
+        if grep -q '"Kivo"' <<<"$(DISPLAY=$display xwininfo -root -tree 2>/dev/null)"; then ok=0; break; fi
         sleep 0.1
     done
     kill -0 "$game" 2>/dev/null || ok=1
