@@ -446,6 +446,61 @@ private slots:
         for (int k = 0; k < 3; ++k) QCOMPARE(b->lwnr[k]->textFormat(), Qt::PlainText);
     }
 
+    // The roll display shows every total whole, " 11" included, inside its border with a
+    // margin: no ink in the two pixel columns next to the right border.
+    void rollDisplayShowsElevenWhole() {
+        auto* b = open();
+        QVERIFY(b);
+        b->setCaption({Ctl::lscr}, " 11");
+        const QImage img = paint(b->lscr);
+        const int w = img.width();
+        int inkRight = -1;
+        for (int x = 1; x < w - 1; ++x) {
+            for (int y = 1; y < img.height() - 1; ++y) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 100 && c.blue() < 100)
+                    inkRight = std::max(inkRight, x);
+            }
+        }
+        QVERIFY2(inkRight >= 0, "the total is drawn");
+        QVERIFY2(inkRight < w - 3,
+                 qPrintable(QStringLiteral("ink up to x %1 of %2").arg(inkRight).arg(w)));
+    }
+
+    // "Move" before a throw looks disabled: its caption loses its light colour, and only the
+    // caption: the button's face keeps the layout's dark grey. The focused "Shuffle" carries
+    // a dotted focus mark that "Cancel" does not.
+    void disabledAndFocusedButtonsShowIt() {
+        auto* b = open();
+        QVERIFY(b);
+        const auto count = [](QWidget* w, auto near) {
+            const QImage img = paint(w);
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) n += near(img.pixelColor(x, y)) ? 1 : 0;
+            }
+            return n;
+        };
+        const auto light = [](const QColor& c) { return c.lightness() > 200; };
+        const auto face = [](const QColor& c) { return c.lightness() < 100; };
+        QVERIFY(!b->cmdmove->isEnabled());
+        QCOMPARE(count(b->cmdmove, light), 0);
+        QVERIFY(count(b->cmdmove, face) >
+                count(b->cmdmove, [](const QColor&) { return true; }) / 2);
+        b->cmdmove->setEnabled(true);
+        QVERIFY(count(b->cmdmove, light) > 20);
+        // The mark's top edge: the fourth row of pixels, dotted in the caption's colour.
+        const auto markDots = [&](QWidget* w) {
+            const QImage img = paint(w);
+            int n = 0;
+            for (int x = 0; x < img.width(); ++x) n += light(img.pixelColor(x, 4)) ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(QApplication::focusWidget(), b->cmdshuffle);
+        QVERIFY(markDots(b->cmdshuffle) > 15);
+        QCOMPARE(markDots(b->Cmdexit), 0);
+    }
+
     // A new screen size while a game runs: the board takes the new scale and its place again,
     // and the game is where it was.
     void followsTheStageSize() {

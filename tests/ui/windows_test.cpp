@@ -403,6 +403,9 @@ private slots:
         QCOMPARE(b->lwnr[0]->text(), QStringLiteral("Ann"));
         QCOMPARE(b->lwnr[1]->text(), QStringLiteral("Bob"));
         QCOMPARE(b->lwnr[2]->text(), QStringLiteral("Cy"));
+        for (int k = 0; k < 3; ++k) {  // each winner's figure whole, sized to its picture
+            QCOMPARE(b->Pwnr[k]->size(), pxRect(0, 0, 480, 480).size());
+        }
         QCOMPARE(die.left(), std::size_t{0});
         QCOMPARE(die.overruns, 0);
 

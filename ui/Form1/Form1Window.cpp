@@ -102,14 +102,16 @@ void Form1Window::buildPanel() {
 
     for (int i = 0; i < 4; ++i) {
         const L::Design d = L::design({Ctl::pictrn, i});
-        pictrn[i] = new PictureBox(this, d.rect, d.back, pictures.get(kFigures[i]));
+        pictrn[i] = new PictureBox(this, d.rect, d.back, pictures.get(kFigures[i]),
+                                   /*sizedToPicture=*/true);
         pictrn[i]->setVisible(d.visible);
     }
     for (int k = 0; k < 3; ++k) {
         const L::Design d = L::design({Ctl::Pwnr, k});
         Pwnr[k] = new PictureBox(
             this, d.rect, d.back,
-            k == 0 ? pictures.get(QStringLiteral(":/Form1/binoculars.svg")) : Picture());
+            k == 0 ? pictures.get(QStringLiteral(":/Form1/binoculars.svg")) : Picture(),
+            /*sizedToPicture=*/true);
         Pwnr[k]->setVisible(d.visible);
     }
     for (int i = 0; i < 4; ++i) {

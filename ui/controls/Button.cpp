@@ -1,5 +1,7 @@
 #include "Button.h"
 
+#include <QPainter>
+
 namespace kivo::ui {
 
 Button::Button(QWidget* parent, const layout::ButtonLook& look)
@@ -9,9 +11,22 @@ Button::Button(QWidget* parent, const layout::ButtonLook& look)
     setAutoDefault(true);  // Enter presses the focused button, as Space does
     QPalette p = palette();
     p.setColor(QPalette::ButtonText, bgr(look.fore));
+    // A disabled button greys its caption, and only its caption.
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     setPalette(p);
     setBackColor(look.back);
     setTwips(look.rect);
+}
+
+// The button with the keyboard shows it by a dotted rectangle inside it, in its caption's
+// colour.
+void Button::paintEvent(QPaintEvent* e) {
+    QPushButton::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    const int inset = std::max(3, static_cast<int>(4 * scale()));
+    p.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 void Button::applyBackColor() {

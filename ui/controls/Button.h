@@ -1,6 +1,6 @@
 #pragma once
 // A command button drawn in its own background colour. Space and Enter press it when it has
-// the focus.
+// the focus, which a dotted rectangle shows; a disabled one greys its caption.
 
 #include <QPushButton>
 
@@ -13,6 +13,7 @@ public:
     Button(QWidget* parent, const layout::ButtonLook& look);
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void applyBackColor() override;
 };
 

@@ -16,6 +16,7 @@ Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, con
     if (look.border) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
+        setIndent(0);  // Qt would otherwise indent a framed label's text by half an 'x'
     }
     QPalette p = palette();
     p.setColor(QPalette::WindowText, bgr(look.fore));

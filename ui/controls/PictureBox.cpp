@@ -4,8 +4,12 @@
 
 namespace kivo::ui {
 
-PictureBox::PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Picture picture)
-    : QWidget(parent), Control(this, rect), picture_(std::move(picture)) {
+PictureBox::PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Picture picture,
+                       bool sizedToPicture)
+    : QWidget(parent),
+      Control(this, rect),
+      picture_(std::move(picture)),
+      sizedToPicture_(sizedToPicture) {
     setFocusPolicy(Qt::NoFocus);
     setBackColor(back);
     setTwips(rect);
@@ -13,6 +17,11 @@ PictureBox::PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Pict
 
 void PictureBox::setPicture(const Picture& picture) {
     picture_ = picture;
+    if (sizedToPicture_ && !picture.isNull()) {
+        const QSize size = picture.size();
+        setTwips({twips().left, twips().top, static_cast<float>(size.width()) * kTwipsPerPixel,
+                  static_cast<float>(size.height()) * kTwipsPerPixel});
+    }
     update();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A picture box: its picture at the top-left at the picture's own size (at the window's
-// scale), on its background colour, no border. Pictures can be copied from box to box.
+// scale), on its background colour, no border. Pictures can be copied from box to box; a box
+// sized to its picture takes each new picture's size.
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ namespace kivo::ui {
 
 class PictureBox : public QWidget, public Control {
 public:
-    PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Picture picture = {});
+    PictureBox(QWidget* parent, TwipsRect rect, std::uint32_t back, Picture picture = {},
+               bool sizedToPicture = false);
 
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
@@ -21,6 +23,7 @@ protected:
 
 private:
     Picture picture_;
+    bool sizedToPicture_;
 };
 
 // An image: its picture stretched over the whole control, nothing behind it.
