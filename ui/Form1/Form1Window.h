@@ -2,7 +2,6 @@
 // The board window's screen window: every control of the layout, and the rules' view of them.
 
 #include <array>
-#include <memory>
 
 #include "BoardRules.h"
 #include "Button.h"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 #include "LayoutTypes.h"
 
@@ -16,6 +17,13 @@ QColor bgr(std::uint32_t value) {
     }
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
+}
+
+void fillGround(QWidget& w, std::uint32_t value) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, bgr(value));
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
 }
 
 }  // namespace kivo::ui

@@ -4,8 +4,13 @@
 #include <QColor>
 #include <cstdint>
 
+class QWidget;
+
 namespace kivo::ui {
 
 QColor bgr(std::uint32_t value);
+
+// Fills the widget's whole ground with the colour.
+void fillGround(QWidget& w, std::uint32_t value);
 
 }  // namespace kivo::ui

@@ -26,7 +26,7 @@ Picture Pictures::get(const QString& resource) {
 }
 
 QIcon Pictures::icon(const QString& resource, const QString& small) {
-    QIcon& icon = icons_[resource];
+    QIcon& icon = icons_[resource + QLatin1Char('|') + small];
     if (!icon.isNull()) return icon;
     const auto render = [this](const QString& name, int side) {
         QPixmap pm(side, side);

@@ -17,10 +17,7 @@ FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look, Placem
     : owner_(owner), look_(look), placement_(placement), scale_(owner.shell().stage().scale()) {
     setWindowTitle(QString::fromUtf8(look.title));
     resize(px(look.width, scale_), px(look.height, scale_));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, bgr(look.back));
-    setPalette(p);
-    setAutoFillBackground(true);
+    fillGround(*this, look.back);
 }
 
 Shell& FormWindow::shell() const {
