@@ -33,7 +33,7 @@ public:
     void end() override {}
 
 protected:
-    void showMessageBox(const QString&, int, const QString&) override {}
+    void showMessageBox(const QString&, int, const QString&, const QString&) override {}
 };
 
 struct QuietShellHolder {

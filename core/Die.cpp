@@ -2,6 +2,7 @@
 #include <array>
 
 #include "BoardRules.h"
+#include "Messages.h"
 
 namespace kivo {
 
@@ -49,7 +50,7 @@ void BoardRules::rolldie() {
     v_.setCaption({Ctl::lscr}, numberCaption(s_.scr));
     showFace(v);
     if (v == 6) {  // a six earns one more throw, added to this one
-        v_.msgBox("You won one more chance...", kExclamation, "LUCKY HAND");
+        showMessage(v_, kLuckyHand);
         // "Move" waits for the extra throw: walking now would walk a half-thrown total.
         v_.setEnabled({Ctl::cmdmove}, false);
         cmdshuffle_Click();

@@ -1,19 +1,15 @@
 // A token on square 100: the player is ranked, listed among the winners and leaves the
 // rotation; the players behind move down one slot. The game ends when one player is left.
 #include "BoardRules.h"
+#include "Messages.h"
 
 namespace kivo {
-
-namespace {
-const char* const kRankMessage[] = {"You are the first winner.", "You are the second winner.",
-                                    "You are the third winner."};
-}
 
 void BoardRules::finishPlayer() {
     const int t = s_.turn;
     s_.nwin = static_cast<Small>(s_.nwin + 1);
     const int k = s_.nwin - 1;
-    if (s_.nwin >= 1 && s_.nwin <= 3) v_.msgBox(kRankMessage[k], kInformation, "CONGRATS...");
+    if (s_.nwin >= 1 && s_.nwin <= 3) showMessage(v_, kWinner[k]);
     v_.copyPicture({Ctl::Pwnr, k}, {Ctl::pictrn, t});
     v_.setVisible({Ctl::Pwnr, k}, true);
     v_.setVisible({Ctl::lwnr, k}, true);
@@ -40,7 +36,7 @@ void BoardRules::finishPlayer() {
 // Run by passTurn: when all players but one have finished, the last message ends the process.
 bool BoardRules::gameOverCheck() {
     if (s_.nwin < s_.plrmax) return false;
-    v_.msgBox("Game is over...", kInformation, "FINISH");
+    showMessage(v_, kGameOver);
     ended_ = true;
     v_.endProcess();
     return true;

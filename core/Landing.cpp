@@ -1,5 +1,6 @@
 // Where a walk ends: snakes first, then ladders, then every other token on the square.
 #include "BoardRules.h"
+#include "Messages.h"
 #include "Tables.h"
 
 namespace kivo {
@@ -9,7 +10,7 @@ void BoardRules::applyLandingRules() {
     for (int i = 0; i < kSnakes; ++i) {
         if (s_.snkhd[i] == s_.pos[t] - 1) {
             v_.setVisible({Ctl::snk, i}, true);
-            v_.msgBox("Oh no! it's a snake", kStop, "GO DOWN...");
+            showMessage(v_, kSnakeBite);
             s_.pos[t] = s_.snktl[i];
             placeToken(t, s_.snktl[i]);
             s_.pos[t] = static_cast<Small>(s_.pos[t] + 1);
@@ -19,7 +20,7 @@ void BoardRules::applyLandingRules() {
     for (int i = 0; i < kLadders; ++i) {
         if (s_.ldrft[i] + 1 == s_.pos[t]) {
             v_.setVisible({Ctl::ldr, i}, true);
-            v_.msgBox("wow! it's luck ", kInformation, "MOVE UP");
+            showMessage(v_, kLadderClimb);
             s_.pos[t] = s_.ldrtp[i];
             placeToken(t, s_.ldrtp[i]);
             s_.pos[t] = static_cast<Small>(s_.pos[t] + 1);
@@ -28,7 +29,7 @@ void BoardRules::applyLandingRules() {
     }
     for (int j = 0; j <= s_.lastplr; ++j) {
         if (j != t && s_.pos[j] == s_.pos[t] && s_.pos[j] > 1) {
-            v_.msgBox("It's collission!!move out", kExclamation, "COLLISSION.......");
+            showMessage(v_, kCollision);
             placeAtStart(j);
             s_.pos[j] = 1;
         }

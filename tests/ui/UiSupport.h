@@ -59,6 +59,7 @@ struct Shown {
     QString prompt;
     int style;
     QString title;
+    QString about;
 };
 
 // Answers every message box at once with OK and records it; the end of the process is counted
@@ -85,10 +86,11 @@ public:
     bool realBoxes = false;
 
 protected:
-    void showMessageBox(const QString& prompt, int style, const QString& title) override {
-        shown.push_back({prompt, style, title});
+    void showMessageBox(const QString& prompt, int style, const QString& title,
+                        const QString& about) override {
+        shown.push_back({prompt, style, title, about});
         if (onOpen) onOpen(shown.back());
-        if (realBoxes) Shell::showMessageBox(prompt, style, title);
+        if (realBoxes) Shell::showMessageBox(prompt, style, title, about);
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "Form1Window.h"
+#include "Form2Window.h"
+#include "Stage.h"
 #include "UiSupport.h"
 #include "Windows.h"
 
@@ -27,6 +29,26 @@ QList<QWidget*> tabOrder(QWidget* first) {
         w = w->nextInFocusChain();
     } while (w != first && out.size() < 50);
     return out;
+}
+
+QString descriptionOf(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+}
+
+QAccessible::Role roleOf(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->role();
+}
+
+// Shuffle, the die's ticks, the throw; a six's extra throw comes with it.
+void roll(BoardRules& rules, ui::Form1Window* board) {
+    rules.cmdshuffle_Click();
+    while (board->tdie->enabled()) rules.tdie_Timer();
+}
+
+// Move, and the walk's ticks until the turn has passed.
+void walk(BoardRules& rules, ui::Form1Window* board) {
+    rules.cmdmove_Click();
+    while (board->tmov->enabled() && !rules.ended()) rules.tmov_Timer();
 }
 
 QStringList names(const QList<QWidget*>& widgets) {
@@ -116,11 +138,103 @@ private slots:
         QCOMPARE(nameOf(board->lwnr[0]), QStringLiteral("Place 1: Player 2"));
     }
 
+    // The desktop and a screen reader know every window as Kivo; the set-up's frames are named
+    // groups, and nothing reads out a design caption.
+    void windowsAndGroupsAreNamed() {
+        windows_->start();
+        ui::Stage& stage = answer_.stage();
+        QCOMPARE(stage.windowTitle(), QStringLiteral("Kivo"));
+        QCOMPARE(roleOf(&stage), QAccessible::Window);
+        QCOMPARE(nameOf(&stage), QStringLiteral("Kivo"));
+        QCOMPARE(roleOf(windows_->flogo().window()), QAccessible::Dialog);
+        QCOMPARE(nameOf(windows_->flogo().window()), QStringLiteral("Kivo"));
+        windows_->flogo().leave();
+
+        ui::Form2Window* setup = windows_->Form2().screen();
+        QCOMPARE(nameOf(setup), QStringLiteral("Kivo: players"));
+        QCOMPARE(roleOf(setup->Frame1), QAccessible::Grouping);
+        QCOMPARE(nameOf(setup->Frame1), QStringLiteral("No of Players"));
+        QCOMPARE(nameOf(setup->Frame2), QStringLiteral("Names"));
+        windows_->Form2().Command1_Click();
+        windows_->Form2().cmdgo_Click();
+
+        ui::Form1Window* board = windows_->Form1().screen();
+        QCOMPARE(nameOf(board), QStringLiteral("Kivo: board"));
+        QCOMPARE(nameOf(board->Picptr), QStringLiteral("Player 1's turn"));
+        QCOMPARE(nameOf(board->lwnr[1]), QStringLiteral("Place 2: nobody yet"));
+        board->Cmdexit->click();
+        QCOMPARE(nameOf(windows_->frmend().window()), QStringLiteral("Kivo: restart or exit"));
+    }
+
+    // After a throw "Move" says who rolled what, after a walk "Shuffle" says how it ended and
+    // whose turn it is, and every box says whom it concerns.
+    void boardTellsWhatHappened() {
+        windows_->start();
+        windows_->flogo().leave();
+        windows_->Form2().screen()->Tp1->setText(QStringLiteral("Ann"));
+        windows_->Form2().screen()->Tp2->setText(QStringLiteral("Bob"));
+        windows_->Form2().Command1_Click();
+        windows_->Form2().cmdgo_Click();
+        ui::Form1Window* board = windows_->Form1().screen();
+        BoardRules& rules = board->rules();
+        BoardState& state = windows_->Form1().state();
+
+        die_.push({4});
+        roll(rules, board);
+        QCOMPARE(descriptionOf(board->cmdmove), QStringLiteral("Ann rolled 4"));
+        walk(rules, board);
+        QCOMPARE(descriptionOf(board->cmdshuffle),
+                 QStringLiteral("Ann moved to 4. Bob's turn, at the start."));
+        QCOMPARE(nameOf(board->Picptr), QStringLiteral("Bob's turn"));
+
+        // A six, one more throw, and the ladder at 7.
+        die_.push({6, 1});
+        roll(rules, board);
+        QCOMPARE(descriptionOf(board->cmdmove), QStringLiteral("Bob rolled 6 and 1: 7"));
+        walk(rules, board);
+        QCOMPARE(descriptionOf(board->cmdshuffle),
+                 QStringLiteral("Bob moved to 26 up the ladder from 7. Ann's turn, on square 4."));
+
+        // From 22, Ann lands on Bob.
+        state.pos[0] = 23;
+        rules.placeToken(0, 22);
+        die_.push({4});
+        roll(rules, board);
+        walk(rules, board);
+        QCOMPARE(descriptionOf(board->cmdshuffle),
+                 QStringLiteral("Ann moved to 26. Bob went back to the start. Bob's turn, at "
+                                "the start."));
+
+        // From 43, Bob meets the snake at 46.
+        state.pos[1] = 44;
+        rules.placeToken(1, 43);
+        die_.push({3});
+        roll(rules, board);
+        walk(rules, board);
+        QCOMPARE(descriptionOf(board->cmdshuffle),
+                 QStringLiteral("Bob moved to 17 down the snake from 46. Ann's turn, on square "
+                                "26."));
+
+        // Ann finishes from 98; with two players the game is over.
+        state.pos[0] = 99;
+        rules.placeToken(0, 98);
+        die_.push({2});
+        roll(rules, board);
+        walk(rules, board);
+
+        QStringList about;
+        for (const Shown& s : answer_.shown) about << s.about;
+        QCOMPARE(about, (QStringList{"Bob throws again", "Bob climbs from 7 to 26",
+                                     "Bob goes back to the start", "Bob slides from 46 to 17",
+                                     "Ann", "Ann first; Bob last"}));
+    }
+
     // The real box, read as a screen reader reads the modal window in front. Whatever goes
     // wrong, the box is dismissed within seconds, so the test fails rather than hangs.
     void messageBoxesAreNamedByTheirText() {
         answer_.realBoxes = true;
         QString name, description;
+        QAccessible::Role role = QAccessible::NoRole;
         QTimer reader;
         connect(&reader, &QTimer::timeout, this, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -128,6 +242,7 @@ private slots:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
             name = a->text(QAccessible::Name);
             description = a->text(QAccessible::Description);
+            role = a->role();
             box->close();
         });
         reader.start(10);
@@ -136,9 +251,11 @@ private slots:
                 if (qobject_cast<QMessageBox*>(w)) w->close();
             }
         });
-        answer_.messageBox(QStringLiteral("Oh no! it's a snake"), 16, QStringLiteral("GO DOWN..."));
-        QCOMPARE(name, QStringLiteral("GO DOWN..."));
-        QCOMPARE(description, QStringLiteral("Oh no! it's a snake"));
+        answer_.messageBox(QStringLiteral("wow! it's luck "), 64, QStringLiteral("MOVE UP"),
+                           QStringLiteral("Ann climbs from 7 to 26"));
+        QCOMPARE(role, QAccessible::AlertMessage);
+        QCOMPARE(name, QStringLiteral("MOVE UP"));
+        QCOMPARE(description, QStringLiteral("wow! it's luck: Ann climbs from 7 to 26"));
     }
 
 private:

@@ -30,7 +30,7 @@ private slots:
         struct Bare : WindowOf<FormWindow> {
             using WindowOf::WindowOf;
             FormWindow* load() override {
-                return new FormWindow(*this, {"", 1000, 1000, 0x00404080});
+                return new FormWindow(*this, {"", 1000, 1000, 0x00404080, "Kivo"});
             }
         } window(answer_);
         window.Show();

@@ -32,7 +32,7 @@ public:
     bool ended = false;
 
 protected:
-    void showMessageBox(const QString&, int, const QString&) override { ++boxes; }
+    void showMessageBox(const QString&, int, const QString&, const QString&) override { ++boxes; }
 };
 
 bool session(kivo::app::Windows& windows, const SessionShell& shell) {

@@ -2,6 +2,7 @@
 
 #include "Form1Layout.h"
 #include "Form1Window.h"
+#include "Messages.h"
 #include "Tables.h"
 
 namespace kivo::ui {
@@ -23,42 +24,145 @@ QString squareName(int n) {
     return QString::number(n);
 }
 
+const char* const kOrdinal[] = {"first", "second", "third", "fourth"};
+
 }  // namespace
 
-void describeBoard(Form1Window& b) {
-    for (int n = 1; n <= 100; ++n) b.Lpos[n - 1]->setAccessibleName(squareName(n));
+void BoardSpeech::nameAll() {
+    for (int n = 1; n <= 100; ++n) b_.Lpos[n - 1]->setAccessibleName(squareName(n));
     for (int face = 1; face <= 6; ++face)
-        b.f[face]->setAccessibleName(QStringLiteral("Die: %1").arg(face));
-    for (int i = 0; i < 4; ++i) describe(b, {Ctl::plr, i});
-    describe(b, {Ctl::lscr});
+        b_.f[face]->setAccessibleName(QStringLiteral("Die: %1").arg(face));
+    for (int i = 0; i < 4; ++i) changed({Ctl::plr, i});
+    // A winner's place is empty until someone takes it, whatever its design caption.
+    for (int k = 0; k < 3; ++k)
+        b_.lwnr[k]->setAccessibleName(QStringLiteral("Place %1: nobody yet").arg(k + 1));
+    changed({Ctl::lscr});
 }
 
-// Tokens by their player's name and square, the roll display by the total, the winners by
-// place and name.
-void describe(Form1Window& b, ControlRef c) {
+// Tokens by their player's name and square, the roll display by the total, the turn pointer by
+// the player it points at, the winners by place and name.
+void BoardSpeech::changed(ControlRef c) {
     switch (c.kind) {
-        case Ctl::Lp: describe(b, {Ctl::plr, c.index}); break;
-        case Ctl::plr: {
-            const TwipsRect r = b.plr[c.index]->twips();
-            const int n = L::squareAt(r.left + r.width / 2, r.top + r.height / 2);
-            const QString where =
-                n ? QStringLiteral("on square %1").arg(n) : QStringLiteral("at the start");
-            b.plr[c.index]->setAccessibleName(b.Lp[c.index]->caption() + QLatin1Char(' ') + where);
+        case Ctl::Lp: changed({Ctl::plr, c.index}); break;
+        case Ctl::plr:
+            b_.plr[c.index]->setAccessibleName(name(c.index) + QLatin1Char(' ') + where(c.index));
             break;
-        }
         case Ctl::lscr: {
-            const QString total = b.lscr->caption().trimmed();
-            b.lscr->setAccessibleName(total == QLatin1String("??")
-                                          ? QStringLiteral("Roll: not thrown yet")
-                                          : QStringLiteral("Roll total: ") + total);
+            const QString total = b_.lscr->caption().trimmed();
+            const bool thrown = total != QLatin1String("??");
+            b_.lscr->setAccessibleName(thrown ? QStringLiteral("Roll total: ") + total
+                                              : QStringLiteral("Roll: not thrown yet"));
+            // While the die spins the display counts; a total is shown once it stops.
+            if (thrown && b_.tdie && !b_.tdie->enabled()) rolled();
             break;
         }
+        case Ctl::Picptr: turnPassed(); break;
         case Ctl::lwnr:
-            b.lwnr[c.index]->setAccessibleName(
-                QStringLiteral("Place %1: %2").arg(c.index + 1).arg(b.lwnr[c.index]->caption()));
+            b_.lwnr[c.index]->setAccessibleName(
+                QStringLiteral("Place %1: %2").arg(c.index + 1).arg(b_.lwnr[c.index]->caption()));
             break;
         default: break;
     }
+}
+
+QString BoardSpeech::name(int slot) const {
+    return b_.Lp[slot]->caption();
+}
+
+// Read off the board, where the players see the token.
+int BoardSpeech::square(int slot) const {
+    const TwipsRect r = b_.plr[slot]->twips();
+    return L::squareAt(r.left + r.width / 2, r.top + r.height / 2);
+}
+
+QString BoardSpeech::where(int slot) const {
+    const int n = square(slot);
+    return n ? QStringLiteral("on square %1").arg(n) : QStringLiteral("at the start");
+}
+
+// "Ann rolled 4"; after a six and the extra throw, "Ann rolled 6 and 3: 9".
+void BoardSpeech::rolled() {
+    const QString who = name(s_.turn);
+    const int first = s_.scr - s_.prevroll;
+    b_.cmdmove->setAccessibleDescription(first == 0
+                                             ? QStringLiteral("%1 rolled %2").arg(who).arg(s_.scr)
+                                             : QStringLiteral("%1 rolled %2 and %3: %4")
+                                                   .arg(who)
+                                                   .arg(first)
+                                                   .arg(s_.prevroll)
+                                                   .arg(s_.scr));
+}
+
+void BoardSpeech::walkStarts() {
+    walk_ = {s_.turn, name(s_.turn), {}, {}, 0};
+}
+
+QString BoardSpeech::boxAbout(const std::string& title) {
+    const int t = s_.turn;
+    const int square = s_.pos[t] - 1;
+    if (title == kLuckyHand.title) return name(t) + QStringLiteral(" throws again");
+    if (title == kSnakeBite.title) {
+        for (int i = 0; i < kSnakes; ++i) {
+            if (s_.snkhd[i] != square) continue;
+            walk_.via << QStringLiteral("down the snake from %1").arg(square);
+            return QStringLiteral("%1 slides from %2 to %3")
+                .arg(name(t))
+                .arg(square)
+                .arg(s_.snktl[i]);
+        }
+    }
+    if (title == kLadderClimb.title) {
+        for (int i = 0; i < kLadders; ++i) {
+            if (s_.ldrft[i] != square) continue;
+            walk_.via << QStringLiteral("up the ladder from %1").arg(square);
+            return QStringLiteral("%1 climbs from %2 to %3")
+                .arg(name(t))
+                .arg(square)
+                .arg(s_.ldrtp[i]);
+        }
+    }
+    if (title == kCollision.title) {
+        // The players on the square go back one box at a time, first slot first.
+        for (int j = 0; j <= s_.lastplr; ++j) {
+            if (j == t || s_.pos[j] != s_.pos[t] || s_.pos[j] <= 1) continue;
+            walk_.sentBack << name(j);
+            return name(j) + QStringLiteral(" goes back to the start");
+        }
+    }
+    if (title == kWinner[0].title) {
+        walk_.place = s_.nwin;
+        return name(t);
+    }
+    if (title == kGameOver.title) {
+        QStringList order;
+        for (int k = 0; k < s_.nwin && k < 3; ++k)
+            order << b_.lwnr[k]->caption() + QLatin1Char(' ') + QLatin1String(kOrdinal[k]);
+        return order.join(QStringLiteral(", ")) + QStringLiteral("; ") + name(0) +
+               QStringLiteral(" last");
+    }
+    return {};
+}
+
+// "Ann moved to 26 up the ladder from 7. Bob's turn, on square 12."
+void BoardSpeech::turnPassed() {
+    const int t = s_.turn;
+    b_.Picptr->setAccessibleName(QStringLiteral("%1's turn").arg(name(t)));
+    QString said;
+    if (walk_.slot >= 0) {
+        if (walk_.place > 0) {
+            said = QStringLiteral("%1 reached 100: %2 winner. ")
+                       .arg(walk_.name, QLatin1String(kOrdinal[walk_.place - 1]));
+        } else {
+            said = QStringLiteral("%1 moved to %2").arg(walk_.name).arg(square(walk_.slot));
+            if (!walk_.via.isEmpty())
+                said += QLatin1Char(' ') + walk_.via.join(QStringLiteral(" and "));
+            said += QStringLiteral(". ");
+        }
+        for (const QString& p : walk_.sentBack)
+            said += p + QStringLiteral(" went back to the start. ");
+    }
+    said += QStringLiteral("%1's turn, %2.").arg(name(t), where(t));
+    b_.cmdshuffle->setAccessibleDescription(said);
 }
 
 }  // namespace kivo::ui

@@ -29,7 +29,7 @@ QString qs(const std::string& s) {
 }  // namespace
 
 Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
-    : FormWindow(owner, L::kForm), rules_(state, *this, die) {
+    : FormWindow(owner, L::kForm), rules_(state, *this, die), speech_(*this, state) {
     loadForm1Pictures();
     shared::loadPictures();
     setWindowIcon(shell().pictures().icon(shared::kBoardIcon, shared::kBoardIconSmall));
@@ -39,7 +39,7 @@ Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
     buildPanel();
     buildDie();
     buildButtons();
-    describeBoard(*this);
+    speech_.nameAll();
     tdie = new Timer(this, L::kTdieInterval, [this] { rules_.tdie_Timer(); });
     tmov = new Timer(this, L::kTmovInterval, [this] { rules_.tmov_Timer(); });
 }
@@ -195,6 +195,7 @@ void Form1Window::setVisible(ControlRef c, bool on) {
 
 void Form1Window::setEnabled(ControlRef c, bool on) {
     if (c.kind == Ctl::tdie || c.kind == Ctl::tmov) {
+        if (c.kind == Ctl::tmov && on) speech_.walkStarts();
         timer(c.kind).setEnabled(on);
     } else {
         QWidget* w = control(c).widget();
@@ -211,17 +212,17 @@ std::string Form1Window::caption(ControlRef c) const {
 
 void Form1Window::setCaption(ControlRef c, const std::string& text) {
     label(c)->setCaption(qs(text));
-    describe(*this, c);
+    speech_.changed(c);
 }
 
 void Form1Window::setLeft(ControlRef c, float twips) {
     control(c).setLeft(twips);
-    describe(*this, c);
+    speech_.changed(c);
 }
 
 void Form1Window::setTop(ControlRef c, float twips) {
     control(c).setTop(twips);
-    describe(*this, c);
+    speech_.changed(c);
 }
 
 void Form1Window::copyPicture(ControlRef to, ControlRef from) {
@@ -233,7 +234,7 @@ void Form1Window::setFocus(ControlRef c) {
 }
 
 void Form1Window::msgBox(const std::string& prompt, int style, const std::string& title) {
-    shell().messageBox(qs(prompt), style, qs(title));
+    shell().messageBox(qs(prompt), style, qs(title), speech_.boxAbout(title));
 }
 
 void Form1Window::endProcess() {

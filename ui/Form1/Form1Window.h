@@ -5,6 +5,7 @@
 
 #include "BoardRules.h"
 #include "Button.h"
+#include "Form1Speech.h"
 #include "Frame.h"
 #include "Label.h"
 #include "PictureBox.h"
@@ -74,6 +75,7 @@ private:
     void buildButtons();
 
     BoardRules rules_;
+    BoardSpeech speech_;
 };
 
 }  // namespace kivo::ui

@@ -7,7 +7,7 @@
 namespace kivo::layout::form2 {
 
 inline constexpr std::uint32_t kFormBack = 0x00C0E0FF;
-inline constexpr FormLook kForm{"", 5370, 5805, kFormBack};
+inline constexpr FormLook kForm{"", 5370, 5805, kFormBack, "Kivo: players"};
 inline constexpr std::uint32_t kBoxBack = 0x00C0C0C0;
 inline constexpr std::uint32_t kTitleText = 0x00400000;
 

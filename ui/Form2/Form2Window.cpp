@@ -13,7 +13,6 @@ namespace L = kivo::layout::form2;
 Form2Window::Form2Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
     shared::loadPictures();
     setWindowIcon(shell().pictures().icon(shared::kLadderSign));
-    setAccessibleName(QStringLiteral("Players"));
 
     new Shape(this, L::kShape1);
     new Label(this, L::kLabel5);

@@ -10,6 +10,10 @@ Frame::Frame(QWidget* parent, const layout::FrameLook& look)
       caption_(QString::fromUtf8(look.caption)),
       border_(look.border) {
     if (look.font.family) setLayoutFont(look.font);
+    // A captioned frame is a group named by its caption: "No of Players :" reads "No of Players".
+    QString name = caption_;
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) name.chop(1);
+    setAccessibleName(name);
     setFocusPolicy(Qt::NoFocus);
     setBackColor(look.back);
     setTwips(look.rect);

@@ -4,6 +4,21 @@
 
 namespace kivo::ui {
 
+namespace {
+QString visible(QString text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20)
+            c = QChar(0x2400 + u);  // the control pictures
+        else if (u == 0x7F)
+            c = QChar(0x2421);  // delete
+        else if (u == 0x85 || u == 0x2028 || u == 0x2029)
+            c = QChar(0x2424);  // line breaks
+    }
+    return text;
+}
+}  // namespace
+
 Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
              float maxWidth)
     : QLabel(parent), Control(this, rect), look_(look), maxWidth_(maxWidth) {
@@ -31,7 +46,8 @@ Label::Label(QWidget* parent, const layout::Text& text)
     : Label(parent, text.rect, text.look, QString::fromUtf8(text.caption)) {}
 
 void Label::setCaption(const QString& text) {
-    setText(text);
+    caption_ = text;
+    setText(visible(text));
     if (look_.autoSize) {
         fitToText();
     } else {
@@ -46,7 +62,7 @@ void Label::resizeEvent(QResizeEvent* e) {
 
 void Label::applyScale() {
     Control::applyScale();
-    setCaption(text());
+    setCaption(caption_);
 }
 
 // A stand-in font may run wider than the one the layout was made for: a fixed-size label's

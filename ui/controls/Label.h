@@ -15,7 +15,9 @@ public:
           float maxWidth = 0);
     Label(QWidget* parent, const layout::Text& text);
 
-    QString caption() const { return text(); }
+    // As the program set it; a control character in it shows as its symbol (a newline as
+    // U+240A, a tab as U+2409), so that one line shows all of it.
+    QString caption() const { return caption_; }
     void setCaption(const QString& text);
 
 protected:
@@ -26,6 +28,7 @@ protected:
 private:
     void fitToText();
     void fitFont();
+    QString caption_;
     layout::LabelLook look_;
     float maxWidth_;
 };

@@ -7,6 +7,7 @@
 
 #include "BoardView.h"
 #include "Fonts.h"
+#include "Roles.h"
 #include "Stage.h"
 
 namespace kivo::ui {
@@ -24,27 +25,31 @@ QMessageBox::Icon iconFor(int style) {
 
 Shell::Shell() {
     installFonts();
+    installAccessibleRoles();
 }
 
 Shell::~Shell() = default;
 
-void Shell::messageBox(const QString& prompt, int style, const QString& title) {
+void Shell::messageBox(const QString& prompt, int style, const QString& title,
+                       const QString& about) {
     ++openBoxes_;
     struct Closed {
         int& n;
         ~Closed() { --n; }
     } closed{openBoxes_};
-    showMessageBox(prompt, style, title);
+    showMessageBox(prompt, style, title, about);
 }
 
-void Shell::showMessageBox(const QString& prompt, int style, const QString& title) {
+void Shell::showMessageBox(const QString& prompt, int style, const QString& title,
+                           const QString& about) {
     // A dialog of the stage: centred on it, minimised and restored with it, never on its own.
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok, &stage());
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(title);
-    box.setAccessibleDescription(prompt);
+    box.setAccessibleDescription(about.isEmpty() ? prompt
+                                                 : prompt.trimmed() + QStringLiteral(": ") + about);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
     // Its text at the stage's scale, like every window of the game.

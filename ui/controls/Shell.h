@@ -20,8 +20,10 @@ public:
     Shell& operator=(const Shell&) = delete;
 
     // A modal box with a prompt, a title, an icon by style (16 stop, 48 exclamation,
-    // 64 information) and one OK button; returns when it has been dismissed.
-    void messageBox(const QString& prompt, int style, const QString& title);
+    // 64 information) and one OK button; returns when it has been dismissed. A screen reader
+    // hears the prompt followed by whom it concerns, when `about` says so.
+    void messageBox(const QString& prompt, int style, const QString& title,
+                    const QString& about = {});
 
     // True from the moment a box opens until the handler that opened it goes on. Keys typed
     // fast may still be on their way to a window after the box has closed; no button acts on
@@ -39,7 +41,8 @@ public:
 
 protected:
     // Shows the box and waits: the real one blocks every window of the program.
-    virtual void showMessageBox(const QString& prompt, int style, const QString& title);
+    virtual void showMessageBox(const QString& prompt, int style, const QString& title,
+                                const QString& about);
 
 private:
     int openBoxes_ = 0;

@@ -15,6 +15,7 @@ namespace kivo::ui {
 
 Stage::Stage(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), shell_(shell) {
     setWindowTitle(QString::fromUtf8(layout::kStage.title));
+    setAccessibleName(QString::fromUtf8(layout::kStage.name));
     fillGround(*this, layout::kStage.back);
     // Until it is shown, the stage reckons with the screen it will fill.
     setGeometry(QGuiApplication::primaryScreen()->geometry());

@@ -16,6 +16,7 @@ namespace kivo::ui {
 FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look, Placement placement)
     : owner_(owner), look_(look), placement_(placement), scale_(owner.shell().stage().scale()) {
     setWindowTitle(QString::fromUtf8(look.title));
+    setAccessibleName(QString::fromUtf8(look.name));
     resize(px(look.width, scale_), px(look.height, scale_));
     fillGround(*this, look.back);
 }

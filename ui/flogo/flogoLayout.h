@@ -7,7 +7,7 @@
 namespace kivo::layout::flogo {
 
 inline constexpr std::uint32_t kFormBack = 0x00C0E0FF;
-inline constexpr FormLook kForm{"Form3", 5265, 3270, kFormBack};
+inline constexpr FormLook kForm{"Form3", 5265, 3270, kFormBack, "Kivo"};
 
 // Every label is centred on the window's colour.
 inline constexpr LabelLook centred(std::uint32_t fore, Font font) {

@@ -6,6 +6,6 @@
 
 namespace kivo::layout::frmback {
 
-inline constexpr FormLook kForm{"Form3", 4680, 3180, 0x00404080};  // the board's background
+inline constexpr FormLook kForm{"Form3", 4680, 3180, 0x00404080, "Kivo"};  // the board's background
 
 }  // namespace kivo::layout::frmback

@@ -6,7 +6,7 @@
 
 namespace kivo::layout::frmend {
 
-inline constexpr FormLook kForm{"Form4", 10170, 3915, 0x00FFFFFF};
+inline constexpr FormLook kForm{"Form4", 10170, 3915, 0x00FFFFFF, "Kivo: restart or exit"};
 inline constexpr std::uint32_t kButtonBack = 0x00EC9C71;
 inline constexpr Font kButtonFont{"Tempus Sans ITC", 18, true};
 

@@ -11,11 +11,13 @@ struct Rect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
-// A window: its title, the size of its client area and its background colour.
+// A window: its title, the size of its client area and its background colour, and the name
+// the desktop and a screen reader know it by (the title is the window's name in the code).
 struct FormLook {
     const char* title;
     float width, height;
     std::uint32_t back;
+    const char* name;
 };
 
 struct Segment {

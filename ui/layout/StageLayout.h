@@ -6,6 +6,6 @@
 
 namespace kivo::layout {
 
-inline constexpr FormLook kStage{"Kivo", 11850, 9000, 0x00404080};
+inline constexpr FormLook kStage{"Kivo", 11850, 9000, 0x00404080, "Kivo"};
 
 }  // namespace kivo::layout

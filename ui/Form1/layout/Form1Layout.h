@@ -27,7 +27,7 @@ struct Design {
 
 // The window.
 inline constexpr std::uint32_t kFormBack = 0x00404080;
-inline constexpr FormLook kForm{"Form1", 11850, 9000, kFormBack};
+inline constexpr FormLook kForm{"Form1", 11850, 9000, kFormBack, "Kivo: board"};
 
 // The board's left edge: the panel's names and winners stop there.
 inline constexpr float kBoardLeft = 3480;
