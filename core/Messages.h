@@ -15,8 +15,7 @@ struct Message {
 inline constexpr Message kLuckyHand{"You won one more chance...", kExclamation, "LUCKY HAND"};
 inline constexpr Message kSnakeBite{"Oh no! it's a snake", kStop, "GO DOWN..."};
 inline constexpr Message kLadderClimb{"wow! it's luck ", kInformation, "MOVE UP"};
-inline constexpr Message kCollision{"It's collission!!move out", kExclamation,
-                                    "COLLISSION......."};
+inline constexpr Message kCollision{"It's collission!!move out", kExclamation, "COLLISSION......."};
 inline constexpr Message kWinner[3] = {{"You are the first winner.", kInformation, "CONGRATS..."},
                                        {"You are the second winner.", kInformation, "CONGRATS..."},
                                        {"You are the third winner.", kInformation, "CONGRATS..."}};

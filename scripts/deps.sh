@@ -5,7 +5,8 @@ set -euo pipefail
 
 need=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-svg-dev libqt6svg6
       qt6-qpa-plugins qt6-wayland libgl-dev fonts-comic-neue fonts-cabinsketch fonts-ocr-a
-      fonts-wine)
+      fonts-wine fonts-dejavu-core fonts-freefont-ttf fonts-lohit-deva fonts-droid-fallback
+      fonts-noto-color-emoji)
 if [ "${1:-build}" = test ]; then
     need+=(xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev clang-format
            dpkg-dev lintian appstream desktop-file-utils python3 openbox weston)

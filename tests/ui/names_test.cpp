@@ -1,7 +1,9 @@
 // Whatever the players type or paste as a name is shown as typed, on the board and among the
 // winners, and never pushes the board or its buttons out of reach.
 #include <QClipboard>
+#include <QGlyphRun>
 #include <QTest>
+#include <QTextLayout>
 
 #include "Form1Window.h"
 #include "UiSupport.h"
@@ -9,6 +11,24 @@
 
 using namespace kivo;
 using namespace kivo::uitest;
+
+namespace {
+
+// A name shown whole on one line: every character has a glyph, from the label's face or a
+// fall-back (no empty boxes), and no control character breaks the line or hides what follows.
+void checkShownWhole(const QLabel* label) {
+    const QString shown = label->text();
+    for (QChar c : shown) QVERIFY2(c.unicode() >= 0x20 && c.unicode() != 0x7F, qPrintable(shown));
+    QTextLayout layout(shown, label->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        QVERIFY2(!run.glyphIndexes().contains(0u), qPrintable(run.rawFont().familyName()));
+    }
+}
+
+}  // namespace
 
 class NamesTest : public QObject {
     Q_OBJECT
@@ -27,7 +47,16 @@ private slots:
         QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD abc") << false;
         QTest::newRow("emoji and combining marks")
             << QStringLiteral("\U0001F469\u200D\U0001F467 e\u0301\u0308") << false;
-        QTest::newRow("control characters") << QStringLiteral("a\tb\u0001c\u001B[31m") << true;
+        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645 Ann") << false;
+        QTest::newRow("Greek, Cyrillic, Devanagari")
+            << QStringLiteral(
+                   "\u0395\u03BB\u03AD\u03BD\u03B7 \u0416\u0430\u043D "
+                   "\u0930\u093E\u092E")
+            << false;
+        QTest::newRow("Chinese and Japanese")
+            << QStringLiteral("\u82B1\u5B50 \u306F\u306A") << false;
+        QTest::newRow("control characters")
+            << QStringLiteral("a\tb\u0001c\u001B[31m\nd\u007F") << true;
         QTest::newRow("embedded nul") << QString::fromUtf16(u"ab\0cd", 5) << true;
     }
 
@@ -58,6 +87,7 @@ private slots:
         QVERIFY(board);
         QCOMPARE(board->Lp[1]->caption(), typed);
         QCOMPARE(board->Lp[1]->textFormat(), Qt::PlainText);
+        checkShownWhole(board->Lp[1]);
         // Clipped at the board's edge; the buttons and the squares stay where they were.
         QVERIFY(board->Lp[1]->geometry().right() < board->Lpos[0]->geometry().left());
         QCOMPARE(board->cmdshuffle->geometry(), pxRect(120, 7560, 975, 615));
@@ -75,6 +105,7 @@ private slots:
         }
         QCOMPARE(board->lwnr[0]->caption(), typed);
         QCOMPARE(board->lwnr[0]->textFormat(), Qt::PlainText);
+        checkShownWhole(board->lwnr[0]);
         QVERIFY(board->lwnr[0]->geometry().right() < board->Lpos[0]->geometry().left());
         QCOMPARE(answer.ends, 1);  // two players: the first finisher ends the game
     }

@@ -1,6 +1,9 @@
 #include "Label.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <algorithm>
 
 namespace kivo::ui {
 
@@ -16,6 +19,19 @@ QString visible(QString text) {
             c = QChar(0x2424);  // line breaks
     }
     return text;
+}
+
+// Whether Qt finds a glyph for every character, in the font or in one it falls back to.
+bool drawable(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        if (std::ranges::find(glyphs, 0u) != glyphs.end()) return false;
+    }
+    return true;
 }
 }  // namespace
 
@@ -49,6 +65,7 @@ void Label::setCaption(const QString& text) {
     caption_ = text;
     setText(visible(text));
     if (look_.autoSize) {
+        setFont(face());
         fitToText();
     } else {
         fitFont();
@@ -68,13 +85,25 @@ void Label::applyScale() {
 // A stand-in font may run wider than the one the layout was made for: a fixed-size label's
 // caption then steps down in size (to no less than two thirds) rather than lose its ends.
 void Label::fitFont() {
-    const QFont font = scaledFont();
+    const QFont font = face();
     QFont f = font;
     const int room = contentsRect().width() - 2;
     for (int step = 0; step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room; ++step) {
         f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * (step + 1)));
     }
     setFont(f);
+}
+
+// The layout's face for the caption. A name in a script that the styled face and its fall-backs
+// lack (no bold italic face has Arabic on most desktops) is drawn upright, or regular, where Qt
+// finds its glyphs.
+QFont Label::face() const {
+    QFont f = scaledFont();
+    const QString shown = text();
+    if (std::ranges::all_of(shown, [](QChar c) { return c.unicode() < 0x80; })) return f;
+    if (!drawable(shown, f)) f.setItalic(false);
+    if (!drawable(shown, f)) f.setBold(false);
+    return f;
 }
 
 void Label::applyBackColor() {

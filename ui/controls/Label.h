@@ -28,6 +28,7 @@ protected:
 private:
     void fitToText();
     void fitFont();
+    QFont face() const;
     QString caption_;
     layout::LabelLook look_;
     float maxWidth_;
