@@ -12,6 +12,8 @@ class Frame : public QWidget, public Control {
 public:
     Frame(QWidget* parent, const layout::FrameLook& look);
 
+    bool captioned() const { return !caption_.isEmpty(); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 

@@ -4,12 +4,26 @@
 #include <QMessageBox>
 
 #include "Frame.h"
+#include "PictureBox.h"
+#include "Shape.h"
 #include "Stage.h"
 #include "Window.h"
 
 namespace kivo::ui {
 
 namespace {
+
+// A picture, a shape or a line: an image while it is named ("Ann on square 12", "Die: 4"),
+// and passed over by a screen reader while it is drawn for the eye only.
+class Drawing : public QAccessibleWidget {
+public:
+    explicit Drawing(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (widget()->accessibleName().isEmpty()) s.invisible = true;
+        return s;
+    }
+};
 
 QAccessibleInterface* roleOf(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
@@ -19,8 +33,13 @@ QAccessibleInterface* roleOf(const QString&, QObject* object) {
         return new QAccessibleWidget(
             w, card->placement() == Placement::Ground ? QAccessible::Pane : QAccessible::Dialog);
     }
-    if (dynamic_cast<Frame*>(w) && !w->accessibleName().isEmpty()) {
-        return new QAccessibleWidget(w, QAccessible::Grouping);
+    if (auto* frame = dynamic_cast<Frame*>(w)) {
+        if (frame->captioned()) return new QAccessibleWidget(w, QAccessible::Grouping);
+        return new Drawing(w);
+    }
+    if (dynamic_cast<PictureBox*>(w) || dynamic_cast<Image*>(w) || dynamic_cast<Shape*>(w) ||
+        dynamic_cast<Line*>(w)) {
+        return new Drawing(w);
     }
     if (qobject_cast<QMessageBox*>(w)) return new QAccessibleWidget(w, QAccessible::AlertMessage);
     return nullptr;
