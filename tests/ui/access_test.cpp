@@ -162,6 +162,9 @@ private slots:
         QCOMPARE(nameOf(board), QStringLiteral("Kivo: board"));
         QCOMPARE(nameOf(board->Picptr), QStringLiteral("Player 1's turn"));
         QCOMPARE(nameOf(board->lwnr[1]), QStringLiteral("Place 2: nobody yet"));
+        QCOMPARE(roleOf(board->plr[0]), QAccessible::Graphic);  // a token, by its player
+        QVERIFY(!QAccessible::queryAccessibleInterface(board->plr[0])->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(board->imsnk[0])->state().invisible);
         board->Cmdexit->click();
         QCOMPARE(nameOf(windows_->frmend().window()), QStringLiteral("Kivo: restart or exit"));
     }
