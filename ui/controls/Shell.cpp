@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "BoardView.h"
-#include "Fonts.h"
 #include "Stage.h"
 
 namespace kivo::ui {
@@ -22,9 +21,7 @@ QMessageBox::Icon iconFor(int style) {
 }
 }  // namespace
 
-Shell::Shell() {
-    installFonts();
-}
+Shell::Shell() = default;
 
 Shell::~Shell() = default;
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "Fonts.h"
 #include "Picture.h"
 
 namespace kivo::ui {
@@ -36,6 +37,7 @@ public:
     Stage& stage();
 
     Pictures& pictures() { return pictures_; }
+    Fonts& fonts() { return fonts_; }
 
 protected:
     // Shows the box and waits: the real one blocks every window of the program.
@@ -44,6 +46,7 @@ protected:
 private:
     int openBoxes_ = 0;
     Pictures pictures_;
+    Fonts fonts_;
     std::unique_ptr<Stage> stage_;  // last, so that its cards go before the pictures
 };
 
