@@ -112,14 +112,18 @@ if [ "$RUNS" -gt 0 ]; then
     KIVO_KIB=$(awk '{ print $2 }' "$WORK/kivo" | median)
     echo
     echo "start-up, median of $RUNS runs each (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
-    printf '  first frame: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f (goal <= 1.30)\n' \
+    printf '  first frame: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f (goal at 1280x800 <= 1.25)\n' \
         "$KIVO_MS" "$FLOOR_MS" "$(echo "$KIVO_MS / $FLOOR_MS" | bc -l)"
     printf '  fastest run: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
         "$KIVO_BEST" "$FLOOR_BEST" "$(echo "$KIVO_BEST / $FLOOR_BEST" | bc -l)"
     printf '  CPU to it:   kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
         "$KIVO_CPU" "$FLOOR_CPU" "$(echo "$KIVO_CPU / $FLOOR_CPU" | bc -l)"
-    printf '  peak RSS:    kivo %d KiB, floor %d KiB, kivo/floor %.2f (goal <= 1.25)\n' \
+    printf '  peak RSS:    kivo %d KiB, floor %d KiB, kivo/floor %.2f (goal at 1280x800 <= 1.15)\n' \
         "$KIVO_KIB" "$FLOOR_KIB" "$(echo "$KIVO_KIB / $FLOOR_KIB" | bc -l)"
+    # A full-screen window's backing store: the least a program showing one can add.
+    BUFFER_KIB=$((SCREEN_W * SCREEN_H * 4 / 1024))
+    printf '  against the floor plus one screen-sized buffer (%d KiB): kivo/it %.2f (goal <= 1.10)\n' \
+        "$BUFFER_KIB" "$(echo "$KIVO_KIB / ($FLOOR_KIB + $BUFFER_KIB)" | bc -l)"
     BD_MS=$(awk '{ print $1 / 1000 }' "$WORK/floor+bd" | median)
     BD_CPU=$(awk '{ print $3 / 1000 }' "$WORK/floor+bd" | median)
     BD_KIB=$(awk '{ print $2 }' "$WORK/floor+bd" | median)
