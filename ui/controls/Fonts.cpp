@@ -44,7 +44,11 @@ QString Fonts::family(const char* name, float points) {
     const QString family = QString::fromLatin1(name);
     const QString key = family + QLatin1Char('@') + QString::number(points);
     if (auto it = chosen_.constFind(key); it != chosen_.constEnd()) return *it;
-    bool usable = QFontDatabase::hasFamily(family);
+    if (installed_.isEmpty()) installed_ = QFontDatabase::families();
+    const auto isInstalled = [this](const QString& f) {
+        return installed_.contains(f, Qt::CaseInsensitive);
+    };
+    bool usable = isInstalled(family);
     if (usable && bitmapFamilies().contains(family, Qt::CaseInsensitive)) {
         const QList<int> sizes = QFontDatabase::pointSizes(family);
         usable = std::any_of(sizes.begin(), sizes.end(), [points](int size) {
@@ -54,7 +58,7 @@ QString Fonts::family(const char* name, float points) {
     QString drawn = family;
     if (!usable) {
         const QStringList subs = QFont::substitutes(family);
-        const auto it = std::find_if(subs.begin(), subs.end(), &QFontDatabase::hasFamily);
+        const auto it = std::find_if(subs.begin(), subs.end(), isInstalled);
         if (it != subs.end()) drawn = *it;
     }
     chosen_.insert(key, drawn);

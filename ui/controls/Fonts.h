@@ -24,6 +24,9 @@ public:
 private:
     QString family(const char* name, float points);
 
+    // The installed families, read once: asking Qt family by family resolves each name
+    // through fontconfig's substitutions first, at a cost near that of loading a font.
+    QStringList installed_;
     QHash<QString, QString> chosen_;  // "family@points" to the family that draws it
 };
 

@@ -61,7 +61,8 @@ void Label::fitFont() {
     // size measured loads its glyphs, so as few are tried as can be.
     const int wide = QFontMetrics(f).horizontalAdvance(text());
     if (wide > room) {
-        int step = std::min(8, static_cast<int>(std::ceil((1.0 - room / double(wide)) / 0.05)));
+        int step = std::min(
+            8, static_cast<int>(std::ceil((1.0 - room / static_cast<double>(wide)) / 0.05)));
         f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * step));
         while (step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room) {
             f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * ++step));
