@@ -32,51 +32,14 @@ PIXELWAIT=$BUILD/bench/pixelwait
 for f in "$KIVO" "$FLOOR" "$PIXELWAIT"; do
     [ -x "$f" ] || { echo "missing $f: build with -DKIVO_BENCH=ON first" >&2; exit 1; }
 done
+# shellcheck source=bench/screen.sh
+source bench/screen.sh
 for tool in Xvfb xdotool strace /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
 
-PALE=ffe0c0           # title card and set-up ground, 0x00C0E0FF
-SQUARE1=9b6fc4        # the board's square 1, (155,111,196)
 SETTLE=1              # seconds a started program stays up after its first frame
 IDLE=10               # seconds on the board, measured
-
-# --- Where things are on the screen ---------------------------------------------------------
-# Cards by their design size in pixels (15 twips to the pixel).
-SPLASH="351 218" SETUP="358 387" BOARD="790 600"
-
-# The scale of kivo's cards: on the stage the board's design fits the screen,
-# s = min(W/790, H/600); a window of its own is drawn at its design size.
-if [ "$LAYOUT" = stage ]; then
-    S=$(awk -v W="$SCREEN_W" -v H="$SCREEN_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.17g\n", s }')
-else
-    S=1
-fi
-
-# Where Qt puts a centred window: the screen's centre less the window's centre. The floor's
-# label is placed so, at its design size, whatever the layout.
-centred() { echo $(( (SCREEN_W - 1) / 2 - ($1 - 1) / 2 )) $(( (SCREEN_H - 1) / 2 - ($2 - 1) / 2 )); }
-
-# A card's top-left corner on the screen: "left top". On the stage a card of w x h design
-# pixels is round(w*s) x round(h*s), centred with the spare pixels halved and rounded down;
-# a window of its own is centred by Qt.
-card_at() {  # card_w card_h
-    if [ "$LAYOUT" = windows ]; then centred "$1" "$2"; return; fi
-    awk -v W="$SCREEN_W" -v H="$SCREEN_H" -v s="$S" -v w="$1" -v h="$2" '
-        function r(x) { return int(x + 0.5) }
-        BEGIN { print int((W - r(w * s)) / 2), int((H - r(h * s)) / 2) }'
-}
-
-# A point inside a control given in twips inside a card, on the screen: "x y", its middle
-# unless a fraction of its width and height is given. Edges lie round(twips*s/15) from the
-# card's corner.
-twips_point() {  # card_w card_h left top width height [fx fy]
-    local l t
-    read -r l t < <(card_at "$1" "$2")
-    awk -v s="$S" -v l="$l" -v t="$t" -v x="$3" -v y="$4" -v w="$5" -v h="$6" -v fx="${7:-0.5}" -v fy="${8:-0.5}" '
-        function r(v) { return int(v * s / 15 + 0.5) }
-        BEGIN { print l + r(x) + int((r(x + w) - r(x)) * fx), t + r(y) + int((r(y + h) - r(y)) * fy) }'
-}
 
 read -r CARD_X CARD_Y < <(card_at $SPLASH)      # the title card, 5265 x 3270 twips
 read -r FLOOR_X FLOOR_Y < <(centred $SPLASH)    # the floor's label
@@ -86,38 +49,6 @@ read -r GO_X GO_Y < <(twips_point $SETUP 720 3360 1215 495)     # "GO"
 # On the stage the board is known by its square 1 in its colour (a tenth in from its left
 # edge, half-way down: clear of its number), where the set-up card never lies.
 read -r SQ1_X SQ1_Y < <(twips_point $BOARD 3480 8160 795 750 0.1 0.5)
-
-WORK=$(mktemp -d /tmp/kivo-process.XXXXXX)
-XVFB_PID="" APP_PID=""
-cleanup() {
-    set +e   # a program killed here exits non-zero; the X server must go all the same
-    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null; wait "$APP_PID" 2>/dev/null; fi
-    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-start_x() {
-    local d i
-    for d in 80 81 82 83 84 85 86 87 88 89; do
-        { [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; } && continue
-        Xvfb ":$d" -nolisten tcp -br -screen 0 "${SCREEN_W}x${SCREEN_H}x24" >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for i in $(seq 50); do
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            if DISPLAY=":$d" xdotool getdisplaygeometry >/dev/null 2>&1; then
-                export DISPLAY=":$d"
-                return 0
-            fi
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-    done
-    echo "no free display in :80..:89" >&2
-    exit 1
-}
-
-now_us() { echo "${EPOCHREALTIME/./}"; }   # the wall clock, as date +%s%N / 1000, without a fork
 
 # CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
@@ -181,14 +112,18 @@ if [ "$RUNS" -gt 0 ]; then
     KIVO_KIB=$(awk '{ print $2 }' "$WORK/kivo" | median)
     echo
     echo "start-up, median of $RUNS runs each (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
-    printf '  first frame: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f (goal <= 1.30)\n' \
+    printf '  first frame: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f (goal at 1280x800 <= 1.25)\n' \
         "$KIVO_MS" "$FLOOR_MS" "$(echo "$KIVO_MS / $FLOOR_MS" | bc -l)"
     printf '  fastest run: kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
         "$KIVO_BEST" "$FLOOR_BEST" "$(echo "$KIVO_BEST / $FLOOR_BEST" | bc -l)"
     printf '  CPU to it:   kivo %.1f ms, floor %.1f ms, kivo/floor %.2f\n' \
         "$KIVO_CPU" "$FLOOR_CPU" "$(echo "$KIVO_CPU / $FLOOR_CPU" | bc -l)"
-    printf '  peak RSS:    kivo %d KiB, floor %d KiB, kivo/floor %.2f (goal <= 1.25)\n' \
+    printf '  peak RSS:    kivo %d KiB, floor %d KiB, kivo/floor %.2f (goal at 1280x800 <= 1.15)\n' \
         "$KIVO_KIB" "$FLOOR_KIB" "$(echo "$KIVO_KIB / $FLOOR_KIB" | bc -l)"
+    # A full-screen window's backing store: the least a program showing one can add.
+    BUFFER_KIB=$((SCREEN_W * SCREEN_H * 4 / 1024))
+    printf '  against the floor plus one screen-sized buffer (%d KiB): kivo/it %.2f (goal <= 1.10)\n' \
+        "$BUFFER_KIB" "$(echo "$KIVO_KIB / ($FLOOR_KIB + $BUFFER_KIB)" | bc -l)"
     BD_MS=$(awk '{ print $1 / 1000 }' "$WORK/floor+bd" | median)
     BD_CPU=$(awk '{ print $3 / 1000 }' "$WORK/floor+bd" | median)
     BD_KIB=$(awk '{ print $2 }' "$WORK/floor+bd" | median)

@@ -110,6 +110,16 @@ private slots:
         QVERIFY(!w->windowIcon().isNull());
     }
 
+    // The icon is drawn once for the process: a window loaded again shows the same one.
+    void iconMadeOnce() {
+        QVERIFY(open());
+        const qint64 first = form().window()->windowIcon().cacheKey();
+        form().Unload();
+        flushDeletes();
+        QVERIFY(open());
+        QCOMPARE(form().window()->windowIcon().cacheKey(), first);
+    }
+
     void layout_data() {
         QTest::addColumn<QString>("name");    // a control, or a label by its caption
         QTest::addColumn<QString>("parent");  // where its position counts from

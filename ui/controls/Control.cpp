@@ -1,21 +1,25 @@
 #include "Control.h"
 
-#include "Fonts.h"
+#include "Shell.h"
 #include "Window.h"
 
 namespace kivo::ui {
 
 namespace {
-double scaleOf(const QWidget* w) {
+const FormWindow* cardOf(const QWidget* w) {
     for (; w; w = w->parentWidget()) {
-        if (auto* card = dynamic_cast<const FormWindow*>(w)) return card->scale();
+        if (auto* card = dynamic_cast<const FormWindow*>(w)) return card;
     }
-    return 1.0;
+    return nullptr;
 }
 }  // namespace
 
 Control::Control(QWidget* self, TwipsRect rect, int tab)
-    : self_(self), rect_(rect), tab_(tab), scale_(scaleOf(self->parentWidget())) {}
+    : self_(self),
+      rect_(rect),
+      tab_(tab),
+      card_(cardOf(self->parentWidget())),
+      scale_(card_ ? card_->scale() : 1.0) {}
 
 void Control::setTwips(const TwipsRect& r) {
     rect_ = r;
@@ -53,7 +57,13 @@ void Control::setLayoutFont(const layout::Font& font) {
 }
 
 QFont Control::scaledFont() const {
-    return font_ ? layoutFont(*font_, scale_) : self_->font();
+    if (!font_) return self_->font();
+    if (card_) return card_->shell().fonts().font(*font_, scale_);
+    QFont f(QString::fromLatin1(font_->family));  // built outside any window: no stand-ins
+    f.setPointSizeF(font_->points * scale_);
+    f.setBold(font_->bold);
+    f.setItalic(font_->italic);
+    return f;
 }
 
 }  // namespace kivo::ui

@@ -11,6 +11,8 @@
 
 namespace kivo::ui {
 
+class FormWindow;
+
 class Control {
 public:
     // Takes the scale of the window it is built in.
@@ -47,6 +49,7 @@ private:
     QWidget* self_;
     TwipsRect rect_;
     int tab_;
+    const FormWindow* card_;  // the window it is built in, whose shell has the fonts
     double scale_;
     std::optional<layout::Font> font_;
     std::uint32_t back_ = 0x00FFFFFF;

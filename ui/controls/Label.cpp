@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace kivo::ui {
 
@@ -88,8 +89,16 @@ void Label::fitFont() {
     const QFont font = face();
     QFont f = font;
     const int room = contentsRect().width() - 2;
-    for (int step = 0; step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room; ++step) {
-        f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * (step + 1)));
+    // Widths go nearly in proportion to the size, so the first measure tells the step; every
+    // size measured loads its glyphs, so as few are tried as can be.
+    const int wide = QFontMetrics(f).horizontalAdvance(text());
+    if (wide > room) {
+        int step = std::min(
+            8, static_cast<int>(std::ceil((1.0 - room / static_cast<double>(wide)) / 0.05)));
+        f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * step));
+        while (step < 8 && QFontMetrics(f).horizontalAdvance(text()) > room) {
+            f.setPointSizeF(font.pointSizeF() * (1.0 - 0.05 * ++step));
+        }
     }
     setFont(f);
 }

@@ -35,8 +35,8 @@ QIcon Pictures::icon(const QString& resource, const QString& small) {
         get(name).draw(p, QRectF(0, 0, side, side), true);
         return pm;
     };
-    if (!small.isEmpty()) icon.addPixmap(render(small, 16));
-    for (int side : {32, 48, 64, 128, 256}) icon.addPixmap(render(resource, side));
+    icon.addPixmap(render(small.isEmpty() ? resource : small, 16));
+    for (int side : {24, 32, 48, 64}) icon.addPixmap(render(resource, side));
     return icon;
 }
 

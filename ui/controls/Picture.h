@@ -37,7 +37,8 @@ public:
     Pictures& operator=(const Pictures&) = delete;
 
     Picture get(const QString& resource);
-    // A window icon made of the picture at the usual icon sizes, with a small variant if given.
+    // A window icon made of the picture at the sizes desktops show (title bars, task bars,
+    // switchers), with a small variant if given. Made once; every later call gives the same.
     QIcon icon(const QString& resource, const QString& small = {});
 
 private:

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "BoardView.h"
-#include "Fonts.h"
 #include "Roles.h"
 #include "Stage.h"
 
@@ -24,7 +23,6 @@ QMessageBox::Icon iconFor(int style) {
 }  // namespace
 
 Shell::Shell() {
-    installFonts();
     installAccessibleRoles();
 }
 

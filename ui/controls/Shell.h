@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "Fonts.h"
 #include "Picture.h"
 
 namespace kivo::ui {
@@ -38,6 +39,7 @@ public:
     Stage& stage();
 
     Pictures& pictures() { return pictures_; }
+    Fonts& fonts() { return fonts_; }
 
 protected:
     // Shows the box and waits: the real one blocks every window of the program.
@@ -47,6 +49,7 @@ protected:
 private:
     int openBoxes_ = 0;
     Pictures pictures_;
+    Fonts fonts_;
     std::unique_ptr<Stage> stage_;  // last, so that its cards go before the pictures
 };
 

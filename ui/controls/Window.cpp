@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPixmapCache>
 #include <algorithm>
 #include <vector>
 
@@ -97,6 +98,10 @@ void WindowObject::Unload() {
     w->hide();
     w->setEnabled(false);
     w->deleteLater();
+    // The style keeps each button's drawn ground in Qt's pixmap cache under a key made from
+    // the button's palette, and every load makes new palettes: those pictures are never
+    // asked for again. Left there, they would pile up game after game, to the cache's limit.
+    QPixmapCache::clear();
 }
 
 }  // namespace kivo::ui
