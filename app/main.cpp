@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kivo"));
     QApplication::setApplicationVersion(QStringLiteral(KIVO_VERSION));
+    // The menu entry's name: Wayland desktops find the game's name and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("org.kivo.Kivo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);  // the windows decide when the game ends
     kivo::app::Windows windows;

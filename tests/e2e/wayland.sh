@@ -341,16 +341,19 @@ board_shown() {
 }
 
 # What Kivo asked weston for: at most one top-level window at a time, and at least one,
-# titled "Kivo" and full screen. Read from the Wayland protocol log in kivo.log.
+# titled "Kivo", named by its menu entry's id and full screen. Read from the Wayland protocol
+# log in kivo.log.
 one_window_asked() {
     awk '
         /-> xdg_surface@[0-9]+\.get_toplevel\(/ { made++; alive++; if (alive > most) most = alive }
         /-> xdg_toplevel@[0-9]+\.destroy\(/ { alive-- }
         /-> xdg_toplevel@[0-9]+\.set_title\(/ { t = $0; sub(/^[^"]*"/, "", t); sub(/"\)$/, "", t); title = t }
+        /-> xdg_toplevel@[0-9]+\.set_app_id\(/ { a = $0; sub(/^[^"]*"/, "", a); sub(/"\)$/, "", a); app = a }
         /-> xdg_toplevel@[0-9]+\.set_fullscreen\(/ { full++ }
         END {
             if (most != 1) { printf "Kivo had %d top-level windows at once (%d made); one was expected\n", most, made; exit }
             if (title != "Kivo") { printf "the window is titled \"%s\", not \"Kivo\"\n", title; exit }
+            if (app != "org.kivo.Kivo") { printf "the window asked for the app id \"%s\", not \"org.kivo.Kivo\"\n", app; exit }
             if (!full) { print "the window never asked to be full screen"; exit }
         }' "$SCREENS/kivo.log"
 }
