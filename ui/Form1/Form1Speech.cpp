@@ -24,7 +24,7 @@ QString squareName(int n) {
     return QString::number(n);
 }
 
-const char* const kOrdinal[] = {"first", "second", "third", "fourth"};
+const char* const kOrdinal[] = {"first", "second", "third"};
 
 }  // namespace
 
@@ -129,7 +129,7 @@ QString BoardSpeech::boxAbout(const std::string& title) {
             return name(j) + QStringLiteral(" goes back to the start");
         }
     }
-    if (title == kWinner[0].title) {
+    if (title == kWinner[0].title) {  // every rank's box has this title
         walk_.place = s_.nwin;
         return name(t);
     }
