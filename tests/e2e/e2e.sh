@@ -24,22 +24,9 @@ BACKGROUND='srgb(128,64,64)'   # the stage, the backdrop and the board, 0x004040
 PALE='srgb(255,224,192)'       # splash and set-up ground, 0x00C0E0FF
 SILVER='srgb(192,192,192)'     # the die's face
 
-# Cards, by design size in pixels.
-SPLASH="351 218" SETUP="358 387" END="678 261" BOARD="790 600"
-
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
 mkdir -p "$SCREENS" && rm -f "$SCREENS"/*.png "$SCREENS"/kivo.log "$SCREENS"/openbox.log
-XVFB_PID="" WM_PID="" KIVO_PID="" RUN_DIR="" LAST_SHOT="(none)" STEP=0 SHOT_NAME="" WHY=""
-
-cleanup() {
-    [ -n "$KIVO_PID" ] && kill "$KIVO_PID" 2>/dev/null && wait "$KIVO_PID"
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID"
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID"
-    [ -n "$RUN_DIR" ] && rm -rf "$RUN_DIR"
-}
-trap cleanup EXIT
-
-log() { printf '[%5.1fs] %s\n' "$(($(date +%s%N) / 1000000 - T0))e-3" "$*"; }
-T0=$(($(date +%s%N) / 1000000))
 
 fail() {
     echo "FAIL: $*" >&2
@@ -55,68 +42,10 @@ for tool in Xvfb xdotool import convert compare xdpyinfo xwininfo xprop ${WM:+"$
     command -v "$tool" >/dev/null || fail "$tool is missing (packages xvfb xdotool imagemagick x11-utils x11-xserver-utils ${WM})"
 done
 
-# --- Geometry ---------------------------------------------------------------------------
-# Kivo draws every card at one scale s = min(W/790, H/600) on the W x H stage. A card of
-# w x h design pixels is round(w*s) x round(h*s), centred (the spare pixels halved, rounded
-# down); a control's edges lie round(twips*s/15) from the card's corner.
-
-S=$(awk -v W="$SCREEN_W" -v H="$SCREEN_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.17g\n", s }')
-
-# The card's place on the screen: "left top width height".
-card_rect() {  # card_w card_h
-    awk -v W="$SCREEN_W" -v H="$SCREEN_H" -v s="$S" -v w="$1" -v h="$2" '
-        function r(x) { return int(x + 0.5) }
-        BEGIN { cw = r(w * 15 * s / 15); ch = r(h * 15 * s / 15); print int((W - cw) / 2), int((H - ch) / 2), cw, ch }'
-}
-
-# A rectangle given in twips inside a card, on the screen: "x y w h".
-twips_rect() {  # card_w card_h left top width height
-    local l t
-    read -r l t _ < <(card_rect "$1" "$2")
-    awk -v s="$S" -v l="$l" -v t="$t" -v x="$3" -v y="$4" -v w="$5" -v h="$6" '
-        function r(v) { return int(v * s / 15 + 0.5) }
-        BEGIN { print l + r(x), t + r(y), r(x + w) - r(x), r(y + h) - r(y) }'
-}
-
-# The middle of such a rectangle: "x y".
-twips_middle() {  # card_w card_h left top width height
-    twips_rect "$@" | awk '{ print $1 + int($3 / 2), $2 + int($4 / 2) }'
-}
-
-# A board square's twips: "left top width height". Square 1 is bottom left, the rows run
-# either way in turn.
-square_twips() {  # n
-    local r=$((($1 - 1) / 10)) c=$((($1 - 1) % 10))
-    [ $((r % 2)) -eq 1 ] && c=$((9 - c))
-    echo $((3480 + 840 * c)) $((8160 - 840 * r)) 795 750
-}
+# A board square on the screen: "x y w h".
 square_rect() { twips_rect $BOARD $(square_twips "$1"); }
 
-# Succeeds when two numbers differ by at most a tolerance.
-near() { [ $(($1 - $2)) -le "$3" ] && [ $(($2 - $1)) -le "$3" ]; }
-
 # --- The X server and the window manager ------------------------------------------------
-
-start_x() {
-    local d i
-    for d in 90 91 92 93 94 95 96 97 98 99; do
-        [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ] && continue
-        Xvfb ":$d" -nolisten tcp -screen 0 "${SCREEN_W}x${SCREEN_H}x24" >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for i in $(seq 50); do
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            # Two runs may start a server on the same display at once: the lock names the
-            # one that got it, and the other one ends and tries the next display.
-            if xdpyinfo -display ":$d" >/dev/null 2>&1; then
-                [ "$(tr -d ' \n' <"/tmp/.X$d-lock" 2>/dev/null)" = "$XVFB_PID" ] || break
-                export DISPLAY=":$d"; return 0
-            fi
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-    done
-    fail "no free display in :90..:99 for Xvfb"
-}
 
 # Openbox with its own settings, none of the user's: one desktop, no iconify animation (a
 # screenshot must show the finished picture), new windows focused.
@@ -220,20 +149,6 @@ shot() {
 }
 reshoot() { shot_to "$SHOT_NAME"; }
 
-# Retakes the step's screenshot until a check passes; fails with the check's last reason.
-wait_until() {  # seconds check args...
-    local end=$(($(date +%s%N) / 1000000 + $1 * 1000))
-    shift
-    while :; do
-        "$@" && return 0
-        [ $(($(date +%s%N) / 1000000)) -ge "$end" ] && fail "$WHY (after waiting, in $LAST_SHOT)"
-        sleep 0.2
-        reshoot
-    done
-}
-
-pixel() { convert "$LAST_SHOT" -format "%[pixel:p{$1,$2}]" info:; }
-
 # Pixels of one kind in a rectangle of the last shot: "count minx maxx miny maxy".
 measure() {  # kind x y w h
     convert "$LAST_SHOT" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
@@ -258,15 +173,6 @@ count() { measure "$@" | cut -d' ' -f1; }
 # An exact colour as a kind for measure: srgb(r,g,b) becomes =r,g,b.
 exactly() { local c=${1#srgb(}; echo "=${c%)}"; }
 
-# Bounding box of all pixels of one colour in the last shot, or with "other" of all pixels
-# of any other colour: "x y w h", or nothing.
-colour_box() {  # colour [other]
-    local paint=(-fill black +opaque "$1" -fill white -opaque "$1")
-    [ "${2:-}" = other ] && paint=(-fill white +opaque "$1" -fill black -opaque "$1")
-    convert "$LAST_SHOT" "${paint[@]}" -format '%[fx:maxima] %@' info: 2>/dev/null |
-        awk '$1 > 0 { split($2, g, /[x+]/); print g[3], g[4], g[1], g[2] }'
-}
-
 # Pixels other than the stage's ground outside a rectangle.
 stray_outside() {  # x y w h
     convert "$LAST_SHOT" -fill white +opaque "$BACKGROUND" -fill black -opaque "$BACKGROUND" +antialias \
@@ -276,11 +182,6 @@ stray_outside() {  # x y w h
 click_at() {  # x y
     xdotool mousemove "$1" "$2" click 1
     sleep 0.2
-}
-
-# Clicks the middle of a control given in twips inside a card.
-click_twips() {  # card_w card_h left top width height
-    click_at $(twips_middle "$@")
 }
 
 # --- What the screen should show --------------------------------------------------------
@@ -525,7 +426,7 @@ minimise_and_restore() {  # box-id
 
 # --- The story --------------------------------------------------------------------------
 
-start_x
+start_x 90 "$SCREEN_W" "$SCREEN_H"
 RUN_DIR=$(mktemp -d) || fail "no private runtime folder"
 chmod 700 "$RUN_DIR"
 export XDG_RUNTIME_DIR="$RUN_DIR"

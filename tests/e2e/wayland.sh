@@ -13,82 +13,16 @@ set -u
 
 KIVO=${1:?path to kivo}
 SCREENS=${2:?folder for screenshots}
-OUT_W=1280 OUT_H=800            # weston's one output
+SCREEN_W=1280 SCREEN_H=800      # weston's one output, which Kivo fills
 STRIP=32                        # bare X screen below weston's output window, for the pointer
 GROUND='srgb(128,64,64)'        # the stage and the board, 0x00404080
 PALE='srgb(255,224,192)'        # splash and set-up ground, 0x00C0E0FF
 DESKTOP='srgb(32,48,96)'        # weston's own background, set in weston.ini below
 CURSOR_BOX=12                   # the corner where the pointer waits during screenshots
 
-# Cards, by design size in pixels.
-SPLASH="351 218" SETUP="358 387" END="678 261" BOARD="790 600"
-
-# --- Geometry ---------------------------------------------------------------------------
-# Kivo draws every card at one scale s = min(W/790, H/600) for a W x H output, centred;
-# a spot t twips into a card lies round(t*s/15) pixels from the card's corner.
-
-scale() {
-    awk -v W="$OUT_W" -v H="$OUT_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.6f\n", s }'
-}
-
-# The card's place on the output: "left top width height".
-card_rect() {  # card_w card_h
-    awk -v W="$OUT_W" -v H="$OUT_H" -v s="$S" -v w="$1" -v h="$2" '
-        function r(x) { return int(x + 0.5) }
-        BEGIN { print r((W - w * s) / 2), r((H - h * s) / 2), r(w * s), r(h * s) }'
-}
-
-# A rectangle given in twips inside a card, on the output: "x y w h".
-twips_rect() {  # card_w card_h left top width height
-    local l t
-    read -r l t _ < <(card_rect "$1" "$2")
-    awk -v s="$S" -v l="$l" -v t="$t" -v x="$3" -v y="$4" -v w="$5" -v h="$6" '
-        function r(v) { return int(v + 0.5) }
-        BEGIN { print l + r(x * s / 15), t + r(y * s / 15), r((x + w) * s / 15) - r(x * s / 15), r((y + h) * s / 15) - r(y * s / 15) }'
-}
-
-# The middle of such a rectangle: "x y".
-twips_middle() {  # card_w card_h left top width height
-    twips_rect "$@" | awk '{ print $1 + int($3 / 2), $2 + int($4 / 2) }'
-}
-
-# The middle of each of the board's 100 squares on the output: "square x y" a line. Square 1
-# is bottom left, 795 x 750 twips, the next 840 twips on; the rows run either way in turn.
-square_middles() {
-    local l t
-    read -r l t _ < <(card_rect $BOARD)
-    awk -v s="$S" -v l="$l" -v t="$t" '
-        function r(v) { return int(v + 0.5) }
-        BEGIN {
-            for (n = 1; n <= 100; n++) {
-                row = int((n - 1) / 10); col = (n - 1) % 10; if (row % 2) col = 9 - col
-                x = 3480 + 840 * col; y = 8160 - 840 * row
-                print n, l + r(x * s / 15) + int((r((x + 795) * s / 15) - r(x * s / 15)) / 2),
-                         t + r(y * s / 15) + int((r((y + 750) * s / 15) - r(y * s / 15)) / 2)
-            }
-        }'
-}
-
-# Succeeds when two numbers differ by at most a tolerance.
-near() {  # a b tolerance
-    awk -v a="$1" -v b="$2" -v d="$3" 'BEGIN { exit !(a - b <= d && b - a <= d) }'
-}
-
-# --- Bookkeeping ------------------------------------------------------------------------
-
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"   # WM_PID is weston's
 mkdir -p "$SCREENS" && rm -f "$SCREENS"/*.png "$SCREENS"/kivo.log "$SCREENS"/weston.log
-XVFB_PID="" WESTON_PID="" KIVO_PID="" RUN_DIR="" LAST_SHOT="(none)" STEP=0 WHY=""
-
-cleanup() {
-    [ -n "$KIVO_PID" ] && kill "$KIVO_PID" 2>/dev/null && wait "$KIVO_PID"
-    [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID"
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID"
-    [ -n "$RUN_DIR" ] && rm -rf "$RUN_DIR"
-}
-trap cleanup EXIT
-
-log() { printf '[%5.1fs] %s\n' "$(($(date +%s%N) / 1000000 - T0))e-3" "$*"; }
-T0=$(($(date +%s%N) / 1000000))
 
 fail() {
     echo "FAIL: $*" >&2
@@ -123,22 +57,6 @@ done
 
 # --- Xvfb, and weston in it -------------------------------------------------------------
 
-start_x() {
-    local d
-    for d in 80 81 82 83 84 85 86 87 88 89; do
-        [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ] && continue
-        Xvfb ":$d" -nolisten tcp -screen 0 "${OUT_W}x$((OUT_H + STRIP))x24" >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for _ in $(seq 50); do
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            if xdpyinfo -display ":$d" >/dev/null 2>&1; then export DISPLAY=":$d"; return 0; fi
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-    done
-    fail "no free display in :80..:89 for Xvfb"
-}
-
 # Weston without its on-screen keyboard (it would pop up over the name fields), without
 # animations (a screenshot must show the finished picture), never locking the screen, and
 # on one plain colour, so that anything of Kivo's missing shows.
@@ -166,12 +84,12 @@ start_weston() {
     local line
     SOCKET="kivo-wayland-${DISPLAY#:}"
     write_weston_ini
-    weston --backend=x11-backend.so --use-pixman --width="$OUT_W" --height="$OUT_H" \
+    weston --backend=x11-backend.so --use-pixman --width="$SCREEN_W" --height="$SCREEN_H" \
         --socket="$SOCKET" --config="$RUN_DIR/weston.ini" --idle-time=0 \
         --log="$SCREENS/weston.log" >/dev/null 2>&1 </dev/null &
-    WESTON_PID=$!
+    WM_PID=$!
     for _ in $(seq 100); do
-        kill -0 "$WESTON_PID" 2>/dev/null || { wait "$WESTON_PID"; fail "weston ended at start with status $?"; }
+        kill -0 "$WM_PID" 2>/dev/null || { wait "$WM_PID"; fail "weston ended at start with status $?"; }
         line=$(xwininfo -root -tree 2>/dev/null | grep -E '"Weston Compositor' | head -1)
         if [ -S "$RUN_DIR/$SOCKET" ] && [ -n "$line" ]; then
             read -r OUT_X OUT_Y < <(echo "$line" | awk '{ for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { split($i, g, /[x+]/); print g[3], g[4]; exit } }')
@@ -197,7 +115,7 @@ start_weston() {
 # place only when it enters the output window; so every move leaves the window for the bare
 # strip below it first, and enters it again right at the spot.
 pointer_to() {  # x y on the output
-    timeout 5 xdotool mousemove --sync $((OUT_X + OUT_W / 2)) $((OUT_Y + OUT_H + STRIP / 2)) &&
+    timeout 5 xdotool mousemove --sync $((OUT_X + SCREEN_W / 2)) $((OUT_Y + SCREEN_H + STRIP / 2)) &&
         timeout 5 xdotool mousemove --sync $((OUT_X + $1)) $((OUT_Y + $2))
 }
 
@@ -205,13 +123,13 @@ pointer_to() {  # x y on the output
 # draws it into the output, and there it hides all but a few pixels of itself. Weston
 # repaints on its next frame, so the picture is given a moment to follow.
 park_pointer() {
-    pointer_to $((OUT_W - 1)) $((OUT_H - 1)) || fail "xdotool could not move the pointer"
+    pointer_to $((SCREEN_W - 1)) $((SCREEN_H - 1)) || fail "xdotool could not move the pointer"
     sleep 0.15
 }
 
 shot_to() {
     LAST_SHOT=$1
-    timeout 10 import -window root -crop "${OUT_W}x${OUT_H}+$OUT_X+$OUT_Y" +repage "$LAST_SHOT" ||
+    timeout 10 import -window root -crop "${SCREEN_W}x${SCREEN_H}+$OUT_X+$OUT_Y" +repage "$LAST_SHOT" ||
         fail "no screenshot"
 }
 
@@ -224,25 +142,17 @@ shot() {
 }
 reshoot() { park_pointer; shot_to "$SHOT_NAME"; }
 
-pixel() { convert "$LAST_SHOT" -format "%[pixel:p{$1,$2}]" info:; }
-
 # Pixels of one colour inside a rectangle of the last shot.
 count_colour() {  # colour x y w h
     convert "$LAST_SHOT" -crop "$4x$5+$2+$3" +repage -fill black +opaque "$1" -fill white -opaque "$1" \
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-# Bounding box of all pixels of one colour in the last shot: "x y w h", or nothing.
-colour_box() {  # colour
-    convert "$LAST_SHOT" -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:maxima] %@' info: 2>/dev/null |
-        awk '$1 > 0 { split($2, g, /[x+]/); print g[3], g[4], g[1], g[2] }'
-}
-
 # Pixels that are not the stage's ground outside a rectangle (and the pointer's corner).
 stray_outside() {  # x y w h
     convert "$LAST_SHOT" -fill white +opaque "$GROUND" -fill black -opaque "$GROUND" +antialias \
         -draw "rectangle $1,$2 $(($1 + $3 - 1)),$(($2 + $4 - 1))" \
-        -draw "rectangle $((OUT_W - CURSOR_BOX)),$((OUT_H - CURSOR_BOX)) $OUT_W,$OUT_H" \
+        -draw "rectangle $((SCREEN_W - CURSOR_BOX)),$((SCREEN_H - CURSOR_BOX)) $SCREEN_W,$SCREEN_H" \
         -format '%[fx:round(mean*w*h)]' info:
 }
 
@@ -253,31 +163,14 @@ click_at() {  # x y on the output
     sleep 0.2
 }
 
-# Clicks the middle of a control given in twips inside a card.
-click_twips() {  # card_w card_h left top width height
-    click_at $(twips_middle "$@")
-}
-
 key() { timeout 5 xdotool key "$1" || fail "xdotool could not press $1"; sleep 0.2; }
-
-# Retakes the step's screenshot until a check passes; fails with the check's last reason.
-wait_until() {  # seconds check args...
-    local end=$(($(date +%s) + $1))
-    shift
-    while :; do
-        "$@" && return 0
-        [ "$(date +%s)" -ge "$end" ] && fail "$WHY (after waiting, in $LAST_SHOT)"
-        sleep 0.2
-        reshoot
-    done
-}
 
 # --- What the screen should show --------------------------------------------------------
 
 # Weston's own background in the middle and in the lower corners, as with no window up.
 desktop_shown() {
     local spot
-    for spot in "$((OUT_W / 2)) $((OUT_H / 2))" "5 $((OUT_H - 6))" "$((OUT_W - 6)) $((OUT_H - CURSOR_BOX - 6))"; do
+    for spot in "$((SCREEN_W / 2)) $((SCREEN_H / 2))" "5 $((SCREEN_H - 6))" "$((SCREEN_W - 6)) $((SCREEN_H - CURSOR_BOX - 6))"; do
         [ "$(pixel $spot)" = "$DESKTOP" ] || return 1
     done
 }
@@ -285,8 +178,8 @@ desktop_shown() {
 # Kivo's window covers the whole output: the stage's ground in all four corners.
 stage_covers_output() {
     local x y got
-    for x in 5 $((OUT_W - 6)); do
-        for y in 5 $((OUT_H - CURSOR_BOX - 6)); do
+    for x in 5 $((SCREEN_W - 6)); do
+        for y in 5 $((SCREEN_H - CURSOR_BOX - 6)); do
             got=$(pixel $x $y)
             [ "$got" = "$GROUND" ] || { WHY="the stage does not cover the output: pixel $x,$y is $got, not $GROUND"; return 1; }
         done
@@ -312,9 +205,9 @@ card_shown() {  # name card_w card_h [colour]
         ! near "$bh" "$(awk -v a="$3" -v s="$S" 'BEGIN { print a * s }')" 2; then
         WHY="the $name's ground spans ${bw}x$bh, not $2x$3 at scale $S"; return 1
     fi
-    if ! near "$(awk -v a="$bx" -v b="$bw" 'BEGIN { print a + b / 2 }')" "$(awk -v a="$OUT_W" 'BEGIN { print a / 2 }')" 2 ||
-        ! near "$(awk -v a="$by" -v b="$bh" 'BEGIN { print a + b / 2 }')" "$(awk -v a="$OUT_H" 'BEGIN { print a / 2 }')" 2; then
-        WHY="the $name's ground at ${bw}x$bh+$bx+$by is not centred on the ${OUT_W}x$OUT_H output"; return 1
+    if ! near "$(awk -v a="$bx" -v b="$bw" 'BEGIN { print a + b / 2 }')" "$(awk -v a="$SCREEN_W" 'BEGIN { print a / 2 }')" 2 ||
+        ! near "$(awk -v a="$by" -v b="$bh" 'BEGIN { print a + b / 2 }')" "$(awk -v a="$SCREEN_H" 'BEGIN { print a / 2 }')" 2; then
+        WHY="the $name's ground at ${bw}x$bh+$bx+$by is not centred on the ${SCREEN_W}x$SCREEN_H output"; return 1
     fi
 }
 
@@ -330,7 +223,7 @@ board_shown() {
     while read -r sq mx my; do
         spots+="%[pixel:p{$mx,$my}]\n"
         names+=("$sq")
-    done < <(square_middles)
+    done < <(for sq in $(seq 100); do echo "$sq" $(twips_middle $BOARD $(square_twips "$sq")); done)
     n=0
     while read -r got; do
         [ "$got" = "$GROUND" ] && missing+=" ${names[n]}"
@@ -360,13 +253,12 @@ one_window_asked() {
 
 # --- The game ---------------------------------------------------------------------------
 
-S=$(scale)
-start_x
+start_x 80 "$SCREEN_W" $((SCREEN_H + STRIP))
 RUN_DIR=$(mktemp -d) || fail "no private runtime folder"
 chmod 700 "$RUN_DIR"
 export XDG_RUNTIME_DIR="$RUN_DIR"
 start_weston
-log "weston on $DISPLAY, output ${OUT_W}x$OUT_H at $OUT_X,$OUT_Y, scale $S"
+log "weston on $DISPLAY, output ${SCREEN_W}x$SCREEN_H at $OUT_X,$OUT_Y, scale $S"
 
 # Kivo talks Wayland only: no X display to fall back on; its protocol goes to kivo.log.
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET" WAYLAND_DEBUG=client \
