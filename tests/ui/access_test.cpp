@@ -181,6 +181,16 @@ private slots:
         ui::Form1Window* board = windows_->Form1().screen();
         BoardRules& rules = board->rules();
         BoardState& state = windows_->Form1().state();
+        // A token put straight onto a square, and a whole turn: the throws and the walk.
+        auto placeAt = [&](int slot, int square) {
+            state.pos[slot] = static_cast<Small>(square + 1);
+            rules.placeToken(slot, square);
+        };
+        auto play = [&](std::initializer_list<int> throws) {
+            die_.push(throws);
+            roll(rules, board);
+            walk(rules, board);
+        };
 
         die_.push({4});
         roll(rules, board);
@@ -199,31 +209,22 @@ private slots:
                  QStringLiteral("Bob moved to 26 up the ladder from 7. Ann's turn, on square 4."));
 
         // From 22, Ann lands on Bob.
-        state.pos[0] = 23;
-        rules.placeToken(0, 22);
-        die_.push({4});
-        roll(rules, board);
-        walk(rules, board);
+        placeAt(0, 22);
+        play({4});
         QCOMPARE(descriptionOf(board->cmdshuffle),
                  QStringLiteral("Ann moved to 26. Bob went back to the start. Bob's turn, at "
                                 "the start."));
 
         // From 43, Bob meets the snake at 46.
-        state.pos[1] = 44;
-        rules.placeToken(1, 43);
-        die_.push({3});
-        roll(rules, board);
-        walk(rules, board);
+        placeAt(1, 43);
+        play({3});
         QCOMPARE(descriptionOf(board->cmdshuffle),
                  QStringLiteral("Bob moved to 17 down the snake from 46. Ann's turn, on square "
                                 "26."));
 
         // Ann finishes from 98; with two players the game is over.
-        state.pos[0] = 99;
-        rules.placeToken(0, 98);
-        die_.push({2});
-        roll(rules, board);
-        walk(rules, board);
+        placeAt(0, 98);
+        play({2});
 
         QStringList about;
         for (const Shown& s : answer_.shown) about << s.about;

@@ -1,5 +1,7 @@
 #include "Form1Speech.h"
 
+#include <algorithm>
+
 #include "Form1Layout.h"
 #include "Form1Window.h"
 #include "Messages.h"
@@ -101,26 +103,17 @@ QString BoardSpeech::boxAbout(const std::string& title) {
     const int t = s_.turn;
     const int square = s_.pos[t] - 1;
     if (title == kLuckyHand.title) return name(t) + QStringLiteral(" throws again");
-    if (title == kSnakeBite.title) {
-        for (int i = 0; i < kSnakes; ++i) {
-            if (s_.snkhd[i] != square) continue;
-            walk_.via << QStringLiteral("down the snake from %1").arg(square);
-            return QStringLiteral("%1 slides from %2 to %3")
-                .arg(name(t))
-                .arg(square)
-                .arg(s_.snktl[i]);
-        }
-    }
-    if (title == kLadderClimb.title) {
-        for (int i = 0; i < kLadders; ++i) {
-            if (s_.ldrft[i] != square) continue;
-            walk_.via << QStringLiteral("up the ladder from %1").arg(square);
-            return QStringLiteral("%1 climbs from %2 to %3")
-                .arg(name(t))
-                .arg(square)
-                .arg(s_.ldrtp[i]);
-        }
-    }
+    // A snake or a ladder: the token goes from the square it ended on to the other end.
+    auto travel = [&](const auto& from, const auto& to, const char* via, const char* goes) {
+        const auto i = std::ranges::find(from, square) - from.begin();
+        walk_.via << QStringLiteral("%1 from %2").arg(QLatin1String(via)).arg(square);
+        return QStringLiteral("%1 %2 from %3 to %4")
+            .arg(name(t), QLatin1String(goes))
+            .arg(square)
+            .arg(to[static_cast<std::size_t>(i)]);
+    };
+    if (title == kSnakeBite.title) return travel(s_.snkhd, s_.snktl, "down the snake", "slides");
+    if (title == kLadderClimb.title) return travel(s_.ldrft, s_.ldrtp, "up the ladder", "climbs");
     if (title == kCollision.title) {
         // The players on the square go back one box at a time, first slot first.
         for (int j = 0; j <= s_.lastplr; ++j) {
