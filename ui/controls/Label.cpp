@@ -9,6 +9,7 @@
 namespace kivo::ui {
 
 namespace {
+// Every control character as its symbol: one line shows all of the caption.
 QString visible(QString text) {
     for (QChar& c : text) {
         const char16_t u = c.unicode();
@@ -110,7 +111,8 @@ QFont Label::face() const {
     QFont f = scaledFont();
     const QString shown = text();
     if (std::ranges::all_of(shown, [](QChar c) { return c.unicode() < 0x80; })) return f;
-    if (!drawable(shown, f)) f.setItalic(false);
+    if (drawable(shown, f)) return f;
+    f.setItalic(false);
     if (!drawable(shown, f)) f.setBold(false);
     return f;
 }
