@@ -5,6 +5,9 @@
 // Most of their clicks go to the buttons in front of them, so games get played; a run of
 // 20000 events or more fails if the tokens hardly walked or few message boxes were answered.
 // Reproducible by its seed: monkey_test [seed] [events].
+// monkey_test close-under-box replays, on purpose, the one sequence that once freed the game
+// under a running handler: a six, the stage closed while "LUCKY HAND" is open, and the
+// monkey's next event arriving before the box's own loop has returned to the throw.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <random>
@@ -44,9 +48,24 @@ private:
     std::function<void()> ended_;
 };
 
+// Throws a six, then never the same value twice.
+class SixFirst : public kivo::DieSource {
+public:
+    void reseed() override {}
+    float next() override {
+        static constexpr int kValues[] = {6, 1, 2, 3, 4, 5};
+        return (static_cast<float>(kValues[draws_++ % 6]) - 0.5f) / 6.0f;
+    }
+
+private:
+    int draws_ = 0;
+};
+
 class Monkey {
 public:
-    Monkey(unsigned seed, int events) : rng_(seed), die_(seed), seed_(seed), target_(events) {}
+    Monkey(unsigned seed, int events, kivo::DieSource* die = nullptr)
+        : rng_(seed), seededDie_(seed), die_(die ? die : &seededDie_), seed_(seed),
+          target_(events) {}
 
     int run() {
         fresh();
@@ -79,13 +98,47 @@ public:
         return failures_ == 0 ? 0 : 1;
     }
 
+    // The sequence that once freed the board under the throw that raised "LUCKY HAND": the box
+    // answered and the stage closed in one event, then the next event, run from inside the
+    // box's loop before it has returned to the throw. The die must throw a six first.
+    int replayCloseUnderBox() {
+        fresh();
+        windows_->flogo().leave();
+        windows_->Form2().Command1_Click();
+        windows_->Form2().cmdgo_Click();
+        bool replayed = false;
+        QTimer watch;  // ticks inside the box's loop too
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (replayed) {  // the events after it, as the driver would bring them
+                if (processes_ == 1) step();
+                return;
+            }
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            replayed = true;
+            answer(box);
+            closeByWindowManager(windows_->Form1().window()->window());
+            step();
+        });
+        watch.start(1);
+        windows_->Form1().screen()->cmdshuffle->click();
+        const bool over = QTest::qWaitFor([&] { return processes_ == 2 && !ended_; }, 20000);
+        watch.stop();
+        windows_.reset();
+        if (!replayed) fail("no \"LUCKY HAND\" box opened");
+        if (!over) fail("no new process started after the stage was closed");
+        std::printf("monkey: close under a box replayed, %d processes, %d closes\n", processes_,
+                    closes_);
+        return failures_ == 0 ? 0 : 1;
+    }
+
 private:
     enum class Last { None, Close, Other };
 
     void fresh() {
         windows_.reset();
         windows_ = std::make_unique<Windows>(shell_);
-        windows_->setDie(&die_);
+        windows_->setDie(die_);
         windows_->start();
         ended_ = false;
         walking_ = false;
@@ -103,6 +156,10 @@ private:
             answer(box);
             return;
         }
+        // A box answered just now may not have returned to the handler that raised it yet
+        // (this event can run inside the box's own loop): the program is torn down only once
+        // no such handler is left on the stack.
+        if ((stopping || ended_) && shell_.messageBoxOpen()) return;
         if (stopping) {
             ended_ = true;
             windows_.reset();
@@ -305,7 +362,8 @@ private:
     }
 
     std::mt19937 rng_;
-    kivo::SeededDie die_;  // the same seed replays the same rolls
+    kivo::SeededDie seededDie_;  // the same seed replays the same rolls
+    kivo::DieSource* die_;
     unsigned seed_;
     int target_;
     int done_ = 0;
@@ -327,6 +385,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    if (argc > 1 && std::strcmp(argv[1], "close-under-box") == 0) {
+        SixFirst die;
+        return Monkey(1, 100, &die).replayCloseUnderBox();
+    }
     const unsigned seed = argc > 1 ? static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10))
                                    : std::random_device{}();
     const int events = argc > 2 ? std::atoi(argv[2]) : 20000;
