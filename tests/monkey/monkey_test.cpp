@@ -64,7 +64,10 @@ private:
 class Monkey {
 public:
     Monkey(unsigned seed, int events, kivo::DieSource* die = nullptr)
-        : rng_(seed), seededDie_(seed), die_(die ? die : &seededDie_), seed_(seed),
+        : rng_(seed),
+          seededDie_(seed),
+          die_(die ? die : &seededDie_),
+          seed_(seed),
           target_(events) {}
 
     int run() {
