@@ -1,10 +1,21 @@
 #include "Windows.h"
 
+#include "SharedPictures.h"
+#include "Stage.h"
+
 namespace kivo::app {
 
-Windows::Windows() : ownShell_(std::make_unique<ui::Shell>()), shell_(*ownShell_) {}
+Windows::Windows() : Windows(*new ui::Shell, true) {}
 
-Windows::Windows(ui::Shell& shell) : shell_(shell) {}
+Windows::Windows(ui::Shell& shell) : Windows(shell, false) {}
+
+// The stage is the one window the desktop shows: it carries the board's icon.
+Windows::Windows(ui::Shell& shell, bool owned)
+    : ownShell_(owned ? &shell : nullptr), shell_(shell) {
+    ui::shared::loadPictures();
+    shell_.stage().setWindowIcon(
+        shell_.pictures().icon(ui::shared::kBoardIcon, ui::shared::kBoardIconSmall));
+}
 
 Windows::~Windows() = default;
 

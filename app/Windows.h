@@ -37,6 +37,8 @@ public:
     void setDie(DieSource* die) { die_ = die; }
 
 private:
+    Windows(ui::Shell& shell, bool owned);
+
     std::unique_ptr<ui::Shell> ownShell_;  // first, so that it outlives the windows
     ui::Shell& shell_;
     DieSource* die_ = nullptr;

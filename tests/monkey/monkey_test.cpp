@@ -27,6 +27,7 @@
 
 #include "Form1Window.h"
 #include "Shell.h"
+#include "Stage.h"
 #include "Windows.h"
 
 namespace {
@@ -116,7 +117,7 @@ public:
                 if (processes_ == 1) step();
                 return;
             }
-            QWidget* box = QApplication::activeModalWidget();
+            QWidget* box = shell_.stage().openBox();
             if (!box) return;
             replayed = true;
             answer(box);
@@ -152,7 +153,7 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
 
     void step() {
-        QWidget* box = QApplication::activeModalWidget();
+        QWidget* box = shell_.stage().openBox();
         if (box) noteBox(box);
         const bool stopping = done_ >= target_ || failures_ > 0;
         if (box && (stopping || ended_)) {  // the handler behind the box goes on first
@@ -195,15 +196,17 @@ private:
         }
     }
 
+    // The box is a card on the stage: OK clicked where it shows, or Return.
     void answer(QWidget* box) {
         auto* mb = qobject_cast<QMessageBox*>(box);
         if (!mb || !mb->button(QMessageBox::Ok)) return;
         QAbstractButton* ok = mb->button(QMessageBox::Ok);
+        QWidget* stage = box->window();
         if (chance(50)) {
-            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
-                              ok->mapTo(box, ok->rect().center()));
+            QTest::mouseClick(stage->windowHandle(), Qt::LeftButton, {},
+                              ok->mapTo(stage, ok->rect().center()));
         } else {
-            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+            QTest::keyClick(stage->windowHandle(), Qt::Key_Return);
         }
     }
 
@@ -217,10 +220,9 @@ private:
         return out;
     }
 
-    // Where the children look: the open box, or else the active window.
+    // Where the children look: the active window.
     QWidget* front(const QList<QWidget*>& shown) {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) w = QApplication::activeWindow();
+        QWidget* w = QApplication::activeWindow();
         return shown.contains(w) ? w : shown[pick(static_cast<int>(shown.size()))];
     }
 
@@ -273,11 +275,8 @@ private:
         }
     }
 
-    // The window manager's close (of the stage, the one top-level window besides the boxes);
-    // a window blocked by a message box does not take it.
+    // The window manager's close of the stage, the one top-level window, a box open or not.
     void closeByWindowManager(QWidget* w) {
-        if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != w) return;
-        if (qobject_cast<QMessageBox*>(w)) return;
         last_ = Last::Close;
         w->close();
     }

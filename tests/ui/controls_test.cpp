@@ -1,5 +1,6 @@
 // The control kinds on their own: what no window should have to get right again.
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include "BoardRules.h"
@@ -7,6 +8,7 @@
 #include "Form1.h"
 #include "Form1Window.h"
 #include "Inputs.h"
+#include "Stage.h"
 #include "UiSupport.h"
 #include "Window.h"
 
@@ -50,6 +52,84 @@ private slots:
         QVERIFY(!answer_.messageBoxOpen());
         b.click();
         QCOMPARE(clicks, 1);
+    }
+
+    // A box is a card in front of the stage at its scale: centred on it, with the keyboard on
+    // "OK", and modal as a platform box is. A click or key meant for the card beneath does
+    // nothing there and gives the keyboard back to the box; Tab stays in it; Return, Space and
+    // Escape dismiss it, and the keyboard goes back where it was.
+    void aBoxHoldsTheKeyboardAndTheMouse_data() {
+        QTest::addColumn<int>("side");  // of the stage, which sets the scale
+        QTest::addColumn<int>("key");   // the one that dismisses the box
+        QTest::newRow("scale 1, Return") << 600 << int{Qt::Key_Return};
+        QTest::newRow("scale 2, Escape") << 1200 << int{Qt::Key_Escape};
+        QTest::newRow("scale 1, Space") << 600 << int{Qt::Key_Space};
+    }
+    void aBoxHoldsTheKeyboardAndTheMouse() {
+        QFETCH(int, side);
+        QFETCH(int, key);
+        Stage& stage = answer_.stage();
+        stage.setGeometry(0, 0, side * 790 / 600, side);
+        struct Bare : WindowOf<FormWindow> {
+            using WindowOf::WindowOf;
+            FormWindow* load() override {
+                return new FormWindow(*this, {"", 3000, 3000, 0x00404080, "Kivo"});
+            }
+        } window(answer_);
+        window.Show();
+        Button b(window.screen(),
+                 {{0, 0, 975, 615}, "Move", {"Tempus Sans ITC", 12}, 0x404040, 0xF0F0F0, 0});
+        b.show();
+        int clicks = 0;
+        window.screen()->onClick(&b, [&] { ++clicks; });
+        QVERIFY(QTest::qWaitForWindowActive(&stage));
+        b.setFocus();
+        answer_.realBoxes = true;
+        QWindow* handle = stage.windowHandle();
+        struct {
+            QRect box;
+            bool okFocused = false, clickBeneathRefused = false, tabStayed = false,
+                 keyBeneathRefused = false;
+        } seen;
+        QTimer player;
+        connect(&player, &QTimer::timeout, this, [&] {
+            MessageCard* box = stage.openBox();
+            if (!box || !seen.box.isNull()) return;
+            seen.box = QRect(box->mapTo(&stage, QPoint()), box->size());
+            seen.okFocused = QApplication::focusWidget() == box->ok();
+            clickThroughWindow(&b);
+            seen.clickBeneathRefused = clicks == 0 && QApplication::focusWidget() == box->ok();
+            seen.tabStayed = true;
+            for (Qt::Key tab : {Qt::Key_Tab, Qt::Key_Backtab}) {  // looked at before the release
+                QTest::keyPress(handle, tab);
+                seen.tabStayed = seen.tabStayed && QApplication::focusWidget() == box->ok();
+                QTest::keyRelease(handle, tab);
+            }
+            b.setFocus();  // as if something had taken it: the key still reaches nothing here
+            QTest::keyClick(handle, Qt::Key_Space);
+            seen.keyBeneathRefused =
+                clicks == 0 && stage.openBox() == box && QApplication::focusWidget() == box->ok();
+            QTest::keyClick(handle, static_cast<Qt::Key>(key));
+        });
+        player.start(10);
+        QTimer::singleShot(5000, this, [&] {  // fails rather than hangs
+            if (MessageCard* box = stage.openBox()) box->ok()->click();
+        });
+        answer_.messageBox(QStringLiteral("Enter name for player1"), 64,
+                           QStringLiteral("EMPTY NAME"));
+        QVERIFY(!stage.openBox());
+        QVERIFY(seen.okFocused);
+        QVERIFY(seen.clickBeneathRefused);
+        QVERIFY(seen.tabStayed);
+        QVERIFY(seen.keyBeneathRefused);
+        QCOMPARE(clicks, 0);
+        QCOMPARE(QApplication::focusWidget(), &b);
+        const QPoint off = seen.box.center() - stage.rect().center();
+        QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, "centred on the stage");
+        // At the stage's scale: a box twice as tall on a stage twice as tall.
+        const int tall = seen.box.height() * 600 / side;
+        QVERIFY2(tall > 60 && tall < 140, qPrintable(QString::number(seen.box.height())));
+        stage.setGeometry(stage.screen()->geometry());
     }
 
     // "Move" pressed while the six's box is still on its way out must not start a walk under

@@ -107,17 +107,6 @@ private slots:
         const QPoint off = w->geometry().center() - w->window()->rect().center();
         QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, "centred on the stage");
         QCOMPARE(w->palette().color(QPalette::Window), bgrColor(0x00C0E0FF));
-        QVERIFY(!w->windowIcon().isNull());
-    }
-
-    // The icon is drawn once for the process: a window loaded again shows the same one.
-    void iconMadeOnce() {
-        QVERIFY(open());
-        const qint64 first = form().window()->windowIcon().cacheKey();
-        form().Unload();
-        flushDeletes();
-        QVERIFY(open());
-        QCOMPARE(form().window()->windowIcon().cacheKey(), first);
     }
 
     void layout_data() {

@@ -112,6 +112,9 @@ private slots:
         QCOMPARE(stage->geometry(), stage->screen()->geometry());
         QVERIFY(stage->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(stage->windowTitle(), QStringLiteral("Kivo"));
+        // The board's icon, at the sizes desktops show it.
+        QCOMPARE(stage->windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(stage->palette().color(QPalette::Window), bgrColor(0x00404080));
         QCOMPARE(splash->size(), pxRect(0, 0, 5265, 3270).size());
         QVERIFY(centredOnStage(splash));
@@ -215,6 +218,24 @@ private slots:
         first.flogo().window()->window()->close();
         QCOMPARE(answer_.ends, 1);
         QCOMPARE(other.ends, 1);
+    }
+
+    // The stage keeps to its screen as the screen changes size, with or without a window
+    // manager to see to it, and the cards follow: every control stays on the screen.
+    void stageFollowsTheScreen() {
+        app::Windows win(answer_);
+        win.start();
+        QWidget* splash = win.flogo().window();
+        QWidget* stage = splash->window();
+        QVERIFY(QTest::qWaitForWindowExposed(stage));
+        QScreen* screen = stage->screen();
+        const QRect full = screen->geometry();
+        emit screen->geometryChanged(QRect(0, 0, 395, 300));
+        QCOMPARE(stage->geometry(), QRect(0, 0, 395, 300));
+        QCOMPARE(splash->size(), QSize(176, 109));  // 351 x 218 design pixels at a scale of 1/2
+        QVERIFY(centredOnStage(splash));
+        emit screen->geometryChanged(full);
+        QCOMPARE(stage->geometry(), full);
     }
 
     void endWindow() {

@@ -32,7 +32,6 @@ Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
     : FormWindow(owner, L::kForm), rules_(state, *this, die), speech_(*this, state) {
     loadForm1Pictures();
     shared::loadPictures();
-    setWindowIcon(shell().pictures().icon(shared::kBoardIcon, shared::kBoardIconSmall));
     // Creation order is stacking order: squares, markers, lines, the other drawn items, then
     // the turn marker, the picture boxes, the die frames and the buttons on top.
     buildBoard();

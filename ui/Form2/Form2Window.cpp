@@ -12,7 +12,6 @@ namespace L = kivo::layout::form2;
 
 Form2Window::Form2Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
     shared::loadPictures();
-    setWindowIcon(shell().pictures().icon(shared::kLadderSign));
 
     new Shape(this, L::kShape1);
     new Label(this, L::kLabel5);

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "Frame.h"
+#include "MessageBox.h"
 #include "PictureBox.h"
 #include "Shape.h"
 #include "Stage.h"
@@ -42,6 +43,8 @@ QAccessibleInterface* roleOf(const QString&, QObject* object) {
         return new Drawing(w);
     }
     if (qobject_cast<QMessageBox*>(w)) return new QAccessibleWidget(w, QAccessible::AlertMessage);
+    // The layer under a box only catches clicks.
+    if (dynamic_cast<BoxLayer*>(w)) return new QAccessibleWidget(w, QAccessible::Client);
     return nullptr;
 }
 

@@ -34,6 +34,9 @@ public:
     // Ends the process at once with exit status 0: no further handler runs and every window
     // vanishes.
     virtual void end();
+    // The stage's window was destroyed from outside: the process ends with status 1, as it
+    // does when the display is lost.
+    virtual void windowLost();
 
     // The program's one top-level window, made on first use.
     Stage& stage();

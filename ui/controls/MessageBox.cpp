@@ -1,0 +1,134 @@
+#include "MessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <cmath>
+
+namespace kivo::ui {
+
+namespace {
+
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+        case 16: return QMessageBox::Critical;
+        case 48: return QMessageBox::Warning;
+        case 64: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+QStyle::StandardPixmap pixmapFor(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Critical: return QStyle::SP_MessageBoxCritical;
+        case QMessageBox::Warning: return QStyle::SP_MessageBoxWarning;
+        default: return QStyle::SP_MessageBoxInformation;
+    }
+}
+
+int scaled(double px, double scale) {
+    return static_cast<int>(std::lround(px * scale));
+}
+
+}  // namespace
+
+MessageCard::MessageCard(QWidget* layer, const BoxText& text, double scale)
+    : QMessageBox(QMessageBox::NoIcon, text.title, text.prompt, QMessageBox::Ok, layer),
+      icon_(iconFor(text.style)) {
+    setWindowFlags(Qt::Widget);  // a card on the stage, not a window of its own
+    setTextFormat(Qt::PlainText);
+    setAccessibleName(text.title);
+    setAccessibleDescription(text.about);
+    setDefaultButton(QMessageBox::Ok);
+    // The platform's colours, not those of the stage it lies on.
+    QPalette platform = QApplication::palette(this);
+    platform.setResolveMask(~QPalette::ResolveMask(0));  // every role its own, none inherited
+    setPalette(platform);
+    setAutoFillBackground(true);
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * scale);
+    setFont(f);
+    if (icon_ != QMessageBox::NoIcon) {
+        const int side = scaled(style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this),
+                                scale);
+        setIconPixmap(style()->standardIcon(pixmapFor(icon_), nullptr, this)
+                          .pixmap(QSize(side, side), devicePixelRatioF()));
+    }
+    QFont bold = f;
+    bold.setBold(true);
+    strip_ = QFontMetrics(bold).height() + scaled(8, scale);
+    const int edge = std::max(1, scaled(1, scale));
+    setContentsMargins(edge, strip_, edge, edge);
+}
+
+void MessageCard::centre() {
+    const QWidget* layer = parentWidget();
+    move((layer->width() - width()) / 2, (layer->height() - height()) / 2);
+}
+
+// The title strip, as the platform draws an active window's title, and a thin edge round it.
+void MessageCard::paintEvent(QPaintEvent* e) {
+    QMessageBox::paintEvent(e);
+    QPainter p(this);
+    const QMargins m = contentsMargins();
+    p.fillRect(rect(), palette().color(QPalette::Dark));
+    p.fillRect(rect().marginsRemoved({m.left(), 0, m.right(), m.bottom()}),
+               palette().color(QPalette::Highlight));
+    p.fillRect(contentsRect(), palette().color(QPalette::Window));
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(palette().color(QPalette::HighlightedText));
+    const int pad = m.top() / 4;
+    p.drawText(QRect(pad + m.left(), 0, width() - 2 * (pad + m.left()), m.top()),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());
+}
+
+bool MessageCard::focusNextPrevChild(bool next) {
+    QWidget* start = focusWidget();
+    QWidget* w = start ? start : this;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
+            w->isEnabled()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start && w != this);
+    return true;
+}
+
+BoxLayer::BoxLayer(QWidget* stage, const BoxText& text, double scale)
+    : QWidget(stage), box_(this, text, scale) {
+    setGeometry(stage->rect());
+}
+
+void BoxLayer::exec() {
+    QEventLoop loop;
+    QObject::connect(&box_, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    raise();
+    box_.show();
+    box_.centre();
+    box_.ok()->setFocus(Qt::ActiveWindowFocusReason);
+    loop.exec(QEventLoop::DialogExec);
+    hide();
+}
+
+void BoxLayer::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    box_.ok()->setFocus(Qt::MouseFocusReason);
+}
+
+void BoxLayer::mouseDoubleClickEvent(QMouseEvent* e) {
+    mousePressEvent(e);
+}
+
+void BoxLayer::wheelEvent(QWheelEvent* e) {
+    e->accept();
+}
+
+}  // namespace kivo::ui
