@@ -6,13 +6,9 @@
 #     also shows a full-screen backdrop first alongside for comparison;
 #  2. idle: kivo on the board waiting for "Shuffle" for ten seconds, reached with real keys
 #     and clicks: the CPU time it uses, its wake-ups, and what its threads sleep on.
-# Usage: process.sh [runs] [build-folder] [WxH] [layout]
+# Usage: process.sh [runs] [build-folder] [WxH]
 #   runs: 7 of each unless given; 0: idle only. build-folder: build/bench unless given.
 #   WxH: the X server's screen, 1280x800 unless given.
-#   layout: how the kivo under test puts up its windows. "stage" (the default): one
-#   full-screen stage, every window a card on it drawn at the board's scale to the screen.
-#   "windows": kivo as it was up to commit 1a114fc, a backdrop window covering the screen
-#   and each game window a window of its own at its design size, centred.
 # Needs: Xvfb, xdotool, strace, /usr/bin/time, and the build's kivo, kivo_floor, pixelwait.
 # Card sizes travel as words ("w h"), split on purpose:
 # shellcheck disable=SC2086
@@ -22,10 +18,8 @@ cd "$(dirname "$0")/.."
 RUNS=${1:-7}
 BUILD=${2:-build/bench}
 SIZE=${3:-1280x800}
-LAYOUT=${4:-stage}
 [[ "$SIZE" =~ ^([0-9]+)x([0-9]+)$ ]] || { echo "screen size '$SIZE' is not WxH" >&2; exit 2; }
 SCREEN_W=${BASH_REMATCH[1]} SCREEN_H=${BASH_REMATCH[2]}
-case $LAYOUT in stage | windows) ;; *) echo "layout '$LAYOUT' is neither stage nor windows" >&2; exit 2 ;; esac
 KIVO=$BUILD/app/kivo
 FLOOR=$BUILD/bench/kivo_floor
 PIXELWAIT=$BUILD/bench/pixelwait
@@ -46,8 +40,8 @@ read -r FLOOR_X FLOOR_Y < <(centred $SPLASH)    # the floor's label
 read -r SETUP_X SETUP_Y < <(card_at $SETUP)     # the set-up card, 5370 x 5805 twips
 read -r OK_X OK_Y < <(twips_point $SETUP 720 2640 1215 495)     # "Ok" on the set-up card
 read -r GO_X GO_Y < <(twips_point $SETUP 720 3360 1215 495)     # "GO"
-# On the stage the board is known by its square 1 in its colour (a tenth in from its left
-# edge, half-way down: clear of its number), where the set-up card never lies.
+# The board is known by its square 1 in its colour (a tenth in from its left edge, half-way
+# down: clear of its number), where the set-up card never lies.
 read -r SQ1_X SQ1_Y < <(twips_point $BOARD 3480 8160 795 750 0.1 0.5)
 
 # CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
@@ -64,7 +58,7 @@ start_once() {
     /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1 &
     APP_PID=$!
     if ! t1=$("$PIXELWAIT" $((x + 3)) $((y + 3)) "$PALE" 20000 fresh); then
-        echo "$1: no title card at $x,$y (layout $LAYOUT: is this kivo of the other design?)" >&2
+        echo "$1: no title card at $x,$y" >&2
         exit 1
     fi
     sleep "$SETTLE"
@@ -79,7 +73,7 @@ start_once() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 start_x
-echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}, layout $LAYOUT, scale $S; title card at $CARD_X,$CARD_Y, the floor's at $FLOOR_X,$FLOOR_Y"
+echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}, scale $S; title card at $CARD_X,$CARD_Y, the floor's at $FLOOR_X,$FLOOR_Y"
 
 # --- Start-up -----------------------------------------------------------------------------
 if [ "$RUNS" -gt 0 ]; then
@@ -150,12 +144,7 @@ sleep 0.3
 xdotool mousemove "$OK_X" "$OK_Y" click 1    # "Ok"
 sleep 0.5
 xdotool mousemove "$GO_X" "$GO_Y" click 1    # "GO"
-if [ "$LAYOUT" = stage ]; then
-    board_up() { "$PIXELWAIT" "$SQ1_X" "$SQ1_Y" "$SQUARE1" 10000 >/dev/null; }
-else
-    board_up() { timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' >/dev/null; }
-fi
-if ! board_up; then
+if ! "$PIXELWAIT" "$SQ1_X" "$SQ1_Y" "$SQUARE1" 10000 >/dev/null; then
     echo "the board did not open" >&2
     exit 1
 fi
@@ -173,8 +162,7 @@ idle_window() {
     printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
         "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
 }
-# The memory with the board up: with separate windows the backdrop's and the board's, two
-# full-screen backing stores; on the stage one.
+# The memory with the board up, the stage's full-screen backing store part of it.
 echo
 awk '/^VmHWM/ { hwm = $2 } /^VmRSS/ { rss = $2 }
      END { printf "on the board, 2 s after it opened: resident %d KiB, peak so far %d KiB\n", rss, hwm }' \
