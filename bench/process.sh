@@ -44,7 +44,9 @@ read -r GO_X GO_Y < <(twips_point $SETUP 720 3360 1215 495)     # "GO"
 # down: clear of its number), where the set-up card never lies.
 read -r SQ1_X SQ1_Y < <(twips_point $BOARD 3480 8160 795 750 0.1 0.5)
 
-# CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
+# CPU nanoseconds a process's threads alive now have used (schedstat: exact, not in clock
+# ticks). Read once, a second after the first frame: no thread of kivo's has ended by then
+# (the sum is its process CPU clock to the nanosecond).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 
 # start_once x y program [argument]: prints "microseconds-to-first-frame peak-rss-kib
@@ -127,12 +129,34 @@ if [ "$RUNS" -gt 0 ]; then
 fi
 
 # --- Idle on the board --------------------------------------------------------------------
-# Context switches, all threads: every wake-up is one.
-switches() {
-    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }'
-}
-# utime + stime in clock ticks, from /proc/PID/stat (after the command name, which may hold blanks).
+# The idle figures are differences between two readings 10 s apart, and a thread may end or
+# start in between (Qt's pool threads retire after 30 s with nothing to do), so neither
+# reading may be a sum over the threads alive at the time.
+#
+# CPU time: utime + stime from /proc/PID/stat (fields 14 and 15, in clock ticks; 16 and 17
+# are the children's and are left out) is the process's own total: a thread's time is added
+# to it when the thread ends, so it never goes back.
+# The fields are counted after the command name, which may hold blanks.
 ticks() { sed 's/^.*) //' /proc/"$1"/stat | awk '{ print $12 + $13 }'; }
+
+# Context switches (every wake-up is one) have no such total to be read from outside: the
+# voluntary_ctxt_switches and nonvoluntary_ctxt_switches of /proc/PID/status are the main
+# thread's alone (on Linux 6.18 the same as /proc/PID/task/PID/status, well short of the sum
+# over the threads), and the kernel keeps the ended threads' switches only for getrusage()
+# inside the process. So they are read thread by thread, with each thread's exact CPU time
+# from schedstat beside them: one line a thread, "id cpu-ns switches". The id is the
+# thread's number and its start time (field 22 of its stat), so that a later thread given
+# the same number is not taken for it. A thread that ends while it is read is left out, as
+# if it had ended just before.
+thread_counts() {
+    local t stat ns status
+    for t in /proc/"$1"/task/*; do
+        { read -r stat <"$t/stat" && read -r ns _ <"$t/schedstat" && status=$(<"$t/status"); } 2>/dev/null || continue
+        stat=${stat##*') '}
+        awk -v id="${t##*/}@$(cut -d' ' -f20 <<<"$stat")" -v ns="$ns" '
+            /ctxt_switches/ { s += $2 } END { print id, ns, s }' <<<"$status"
+    done
+}
 
 "$KIVO" >"$WORK/kivo.log" 2>&1 &
 APP_PID=$!
@@ -155,12 +179,25 @@ sleep 2
 HZ=$(getconf CLK_TCK)
 # idle_window seconds: CPU time and wake-ups of the waiting board over that many seconds.
 idle_window() {
-    local c0 c1 s0 s1 k0 k1
-    c0=$(cpu_ns "$APP_PID") s0=$(switches "$APP_PID") k0=$(ticks "$APP_PID")
+    local k0 k1 ns sw ended born
+    thread_counts "$APP_PID" >"$WORK/threads0"
+    k0=$(ticks "$APP_PID")
     sleep "$1"
-    c1=$(cpu_ns "$APP_PID") s1=$(switches "$APP_PID") k1=$(ticks "$APP_PID")
-    printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
-        "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
+    thread_counts "$APP_PID" >"$WORK/threads1"
+    k1=$(ticks "$APP_PID")
+    # A thread's counts only grow. One read both times adds its second reading less its
+    # first; one that started in between ran only in the window and adds all it has; one
+    # that ended in between adds nothing (rather than its first reading taken away), so the
+    # sums never go below zero. What an ended thread did between the first reading and its
+    # end is missing from them (and all of one that came and went in between), though it is
+    # in utime + stime: the line says how many threads ended.
+    read -r ns sw ended born < <(awk '
+        NR == FNR { c[$1] = $2; s[$1] = $3; next }
+        $1 in c { dc += $2 - c[$1]; ds += $3 - s[$1]; delete c[$1]; next }
+        { dc += $2; ds += $3; born++ }
+        END { for (id in c) ended++; print dc + 0, ds + 0, ended + 0, born + 0 }' "$WORK/threads0" "$WORK/threads1")
+    printf '  CPU %d ms (utime+stime, the whole process, 1/%d s ticks), %.3f ms (schedstat, by thread); context switches %d (by thread); threads ended %d, started %d\n' \
+        $(((k1 - k0) * 1000 / HZ)) "$HZ" "$(echo "$ns / 1000000" | bc -l)" "$sw" "$ended" "$born"
 }
 # The memory with the board up, the stage's full-screen backing store part of it.
 echo
