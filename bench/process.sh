@@ -6,13 +6,9 @@
 #     also shows a full-screen backdrop first alongside for comparison;
 #  2. idle: kivo on the board waiting for "Shuffle" for ten seconds, reached with real keys
 #     and clicks: the CPU time it uses, its wake-ups, and what its threads sleep on.
-# Usage: process.sh [runs] [build-folder] [WxH] [layout]
+# Usage: process.sh [runs] [build-folder] [WxH]
 #   runs: 7 of each unless given; 0: idle only. build-folder: build/bench unless given.
 #   WxH: the X server's screen, 1280x800 unless given.
-#   layout: how the kivo under test puts up its windows. "stage" (the default): one
-#   full-screen stage, every window a card on it drawn at the board's scale to the screen.
-#   "windows": kivo as it was up to commit 1a114fc, a backdrop window covering the screen
-#   and each game window a window of its own at its design size, centred.
 # Needs: Xvfb, xdotool, strace, /usr/bin/time, and the build's kivo, kivo_floor, pixelwait.
 # Card sizes travel as words ("w h"), split on purpose:
 # shellcheck disable=SC2086
@@ -22,10 +18,8 @@ cd "$(dirname "$0")/.."
 RUNS=${1:-7}
 BUILD=${2:-build/bench}
 SIZE=${3:-1280x800}
-LAYOUT=${4:-stage}
 [[ "$SIZE" =~ ^([0-9]+)x([0-9]+)$ ]] || { echo "screen size '$SIZE' is not WxH" >&2; exit 2; }
 SCREEN_W=${BASH_REMATCH[1]} SCREEN_H=${BASH_REMATCH[2]}
-case $LAYOUT in stage | windows) ;; *) echo "layout '$LAYOUT' is neither stage nor windows" >&2; exit 2 ;; esac
 KIVO=$BUILD/app/kivo
 FLOOR=$BUILD/bench/kivo_floor
 PIXELWAIT=$BUILD/bench/pixelwait
@@ -46,11 +40,13 @@ read -r FLOOR_X FLOOR_Y < <(centred $SPLASH)    # the floor's label
 read -r SETUP_X SETUP_Y < <(card_at $SETUP)     # the set-up card, 5370 x 5805 twips
 read -r OK_X OK_Y < <(twips_point $SETUP 720 2640 1215 495)     # "Ok" on the set-up card
 read -r GO_X GO_Y < <(twips_point $SETUP 720 3360 1215 495)     # "GO"
-# On the stage the board is known by its square 1 in its colour (a tenth in from its left
-# edge, half-way down: clear of its number), where the set-up card never lies.
+# The board is known by its square 1 in its colour (a tenth in from its left edge, half-way
+# down: clear of its number), where the set-up card never lies.
 read -r SQ1_X SQ1_Y < <(twips_point $BOARD 3480 8160 795 750 0.1 0.5)
 
-# CPU nanoseconds a process has used, all its threads (schedstat: exact, not in clock ticks).
+# CPU nanoseconds a process's threads alive now have used (schedstat: exact, not in clock
+# ticks). Read once, a second after the first frame: no thread of kivo's has ended by then
+# (the sum is its process CPU clock to the nanosecond).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 
 # start_once x y program [argument]: prints "microseconds-to-first-frame peak-rss-kib
@@ -64,7 +60,7 @@ start_once() {
     /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1 &
     APP_PID=$!
     if ! t1=$("$PIXELWAIT" $((x + 3)) $((y + 3)) "$PALE" 20000 fresh); then
-        echo "$1: no title card at $x,$y (layout $LAYOUT: is this kivo of the other design?)" >&2
+        echo "$1: no title card at $x,$y" >&2
         exit 1
     fi
     sleep "$SETTLE"
@@ -79,7 +75,7 @@ start_once() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 start_x
-echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}, layout $LAYOUT, scale $S; title card at $CARD_X,$CARD_Y, the floor's at $FLOOR_X,$FLOOR_Y"
+echo "display $DISPLAY ${SCREEN_W}x${SCREEN_H}, scale $S; title card at $CARD_X,$CARD_Y, the floor's at $FLOOR_X,$FLOOR_Y"
 
 # --- Start-up -----------------------------------------------------------------------------
 if [ "$RUNS" -gt 0 ]; then
@@ -133,12 +129,34 @@ if [ "$RUNS" -gt 0 ]; then
 fi
 
 # --- Idle on the board --------------------------------------------------------------------
-# Context switches, all threads: every wake-up is one.
-switches() {
-    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }'
-}
-# utime + stime in clock ticks, from /proc/PID/stat (after the command name, which may hold blanks).
+# The idle figures are differences between two readings 10 s apart, and a thread may end or
+# start in between (Qt's pool threads retire after 30 s with nothing to do), so neither
+# reading may be a sum over the threads alive at the time.
+#
+# CPU time: utime + stime from /proc/PID/stat (fields 14 and 15, in clock ticks; 16 and 17
+# are the children's and are left out) is the process's own total: a thread's time is added
+# to it when the thread ends, so it never goes back.
+# The fields are counted after the command name, which may hold blanks.
 ticks() { sed 's/^.*) //' /proc/"$1"/stat | awk '{ print $12 + $13 }'; }
+
+# Context switches (every wake-up is one) have no such total to be read from outside: the
+# voluntary_ctxt_switches and nonvoluntary_ctxt_switches of /proc/PID/status are the main
+# thread's alone (on Linux 6.18 the same as /proc/PID/task/PID/status, well short of the sum
+# over the threads), and the kernel keeps the ended threads' switches only for getrusage()
+# inside the process. So they are read thread by thread, with each thread's exact CPU time
+# from schedstat beside them: one line a thread, "id cpu-ns switches". The id is the
+# thread's number and its start time (field 22 of its stat), so that a later thread given
+# the same number is not taken for it. A thread that ends while it is read is left out, as
+# if it had ended just before.
+thread_counts() {
+    local t stat ns status
+    for t in /proc/"$1"/task/*; do
+        { read -r stat <"$t/stat" && read -r ns _ <"$t/schedstat" && status=$(<"$t/status"); } 2>/dev/null || continue
+        stat=${stat##*') '}
+        awk -v id="${t##*/}@$(cut -d' ' -f20 <<<"$stat")" -v ns="$ns" '
+            /ctxt_switches/ { s += $2 } END { print id, ns, s }' <<<"$status"
+    done
+}
 
 "$KIVO" >"$WORK/kivo.log" 2>&1 &
 APP_PID=$!
@@ -150,12 +168,7 @@ sleep 0.3
 xdotool mousemove "$OK_X" "$OK_Y" click 1    # "Ok"
 sleep 0.5
 xdotool mousemove "$GO_X" "$GO_Y" click 1    # "GO"
-if [ "$LAYOUT" = stage ]; then
-    board_up() { "$PIXELWAIT" "$SQ1_X" "$SQ1_Y" "$SQUARE1" 10000 >/dev/null; }
-else
-    board_up() { timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' >/dev/null; }
-fi
-if ! board_up; then
+if ! "$PIXELWAIT" "$SQ1_X" "$SQ1_Y" "$SQUARE1" 10000 >/dev/null; then
     echo "the board did not open" >&2
     exit 1
 fi
@@ -166,15 +179,27 @@ sleep 2
 HZ=$(getconf CLK_TCK)
 # idle_window seconds: CPU time and wake-ups of the waiting board over that many seconds.
 idle_window() {
-    local c0 c1 s0 s1 k0 k1
-    c0=$(cpu_ns "$APP_PID") s0=$(switches "$APP_PID") k0=$(ticks "$APP_PID")
+    local k0 k1 ns sw ended born
+    thread_counts "$APP_PID" >"$WORK/threads0"
+    k0=$(ticks "$APP_PID")
     sleep "$1"
-    c1=$(cpu_ns "$APP_PID") s1=$(switches "$APP_PID") k1=$(ticks "$APP_PID")
-    printf '  CPU %.3f ms (schedstat, all threads), %d ms (utime+stime, 1/%d s ticks); context switches %d\n' \
-        "$(echo "($c1 - $c0) / 1000000" | bc -l)" $(((k1 - k0) * 1000 / HZ)) "$HZ" $((s1 - s0))
+    thread_counts "$APP_PID" >"$WORK/threads1"
+    k1=$(ticks "$APP_PID")
+    # A thread's counts only grow. One read both times adds its second reading less its
+    # first; one that started in between ran only in the window and adds all it has; one
+    # that ended in between adds nothing (rather than its first reading taken away), so the
+    # sums never go below zero. What an ended thread did between the first reading and its
+    # end is missing from them (and all of one that came and went in between), though it is
+    # in utime + stime: the line says how many threads ended.
+    read -r ns sw ended born < <(awk '
+        NR == FNR { c[$1] = $2; s[$1] = $3; next }
+        $1 in c { dc += $2 - c[$1]; ds += $3 - s[$1]; delete c[$1]; next }
+        { dc += $2; ds += $3; born++ }
+        END { for (id in c) ended++; print dc + 0, ds + 0, ended + 0, born + 0 }' "$WORK/threads0" "$WORK/threads1")
+    printf '  CPU %d ms (utime+stime, the whole process, 1/%d s ticks), %.3f ms (schedstat, by thread); context switches %d (by thread); threads ended %d, started %d\n' \
+        $(((k1 - k0) * 1000 / HZ)) "$HZ" "$(echo "$ns / 1000000" | bc -l)" "$sw" "$ended" "$born"
 }
-# The memory with the board up: with separate windows the backdrop's and the board's, two
-# full-screen backing stores; on the stage one.
+# The memory with the board up, the stage's full-screen backing store part of it.
 echo
 awk '/^VmHWM/ { hwm = $2 } /^VmRSS/ { rss = $2 }
      END { printf "on the board, 2 s after it opened: resident %d KiB, peak so far %d KiB\n", rss, hwm }' \

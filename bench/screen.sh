@@ -1,11 +1,9 @@
 # What the whole-process scripts share: a private X server, and where kivo's cards and
-# controls lie on a screen of SCREEN_W x SCREEN_H. Sourced; LAYOUT is "stage" unless the
-# script says "windows" (kivo as it was up to commit 1a114fc). The script sets WORK, a
+# controls lie on a screen of SCREEN_W x SCREEN_H. Sourced. The script sets WORK, a
 # scratch folder, and APP_PID, the program under test, which the exit trap ends.
 # Card sizes travel as words ("w h"), split on purpose,
 # and the colours and sizes are for the scripts that source this:
 # shellcheck disable=SC2086,SC2034 shell=bash
-LAYOUT=${LAYOUT:-stage}
 
 PALE=ffe0c0           # title card and set-up ground, 0x00C0E0FF
 SQUARE1=9b6fc4        # the board's square 1, (155,111,196)
@@ -13,23 +11,16 @@ SQUARE1=9b6fc4        # the board's square 1, (155,111,196)
 # Cards by their design size in pixels (15 twips to the pixel).
 SPLASH="351 218" SETUP="358 387" BOARD="790 600"
 
-# The scale of kivo's cards: on the stage the board's design fits the screen,
-# s = min(W/790, H/600); a window of its own is drawn at its design size.
-if [ "$LAYOUT" = stage ]; then
-    S=$(awk -v W="$SCREEN_W" -v H="$SCREEN_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.17g\n", s }')
-else
-    S=1
-fi
+# The scale of kivo's cards: the board's design fits the screen, s = min(W/790, H/600).
+S=$(awk -v W="$SCREEN_W" -v H="$SCREEN_H" 'BEGIN { s = W / 790; if (H / 600 < s) s = H / 600; printf "%.17g\n", s }')
 
 # Where Qt puts a centred window: the screen's centre less the window's centre. The floor's
-# label is placed so, at its design size, whatever the layout.
+# label is placed so, at its design size.
 centred() { echo $(( (SCREEN_W - 1) / 2 - ($1 - 1) / 2 )) $(( (SCREEN_H - 1) / 2 - ($2 - 1) / 2 )); }
 
-# A card's top-left corner on the screen: "left top". On the stage a card of w x h design
-# pixels is round(w*s) x round(h*s), centred with the spare pixels halved and rounded down;
-# a window of its own is centred by Qt.
+# A card's top-left corner on the screen: "left top". A card of w x h design pixels is
+# round(w*s) x round(h*s), centred on the stage with the spare pixels halved and rounded down.
 card_at() {  # card_w card_h
-    if [ "$LAYOUT" = windows ]; then centred "$1" "$2"; return; fi
     awk -v W="$SCREEN_W" -v H="$SCREEN_H" -v s="$S" -v w="$1" -v h="$2" '
         function r(x) { return int(x + 0.5) }
         BEGIN { print int((W - r(w * s)) / 2), int((H - r(h * s)) / 2) }'
