@@ -64,7 +64,7 @@ package_contents() {
     local f
     for f in usr/games/kivo usr/share/applications/org.kivo.Kivo.desktop \
         usr/share/metainfo/org.kivo.Kivo.metainfo.xml usr/share/man/man6/kivo.6.gz \
-        usr/share/doc/kivo/README.md usr/share/doc/kivo/copyright \
+        usr/share/doc/kivo/copyright \
         usr/share/icons/hicolor/scalable/apps/org.kivo.Kivo.svg; do
         [ -f "$tree/$f" ] || { echo "missing /$f"; return 1; }
     done
@@ -82,6 +82,14 @@ manual_sections() {
     page=$(MANWIDTH=80 man -l "$tree/usr/share/man/man6/kivo.6.gz" 2>&1)
     grep -q '^KEYS' <<<"$page" && grep -q '^SEE ALSO' <<<"$page" &&
         [ -z "$(LC_ALL=C.UTF-8 man --warnings -l -Tutf8 -Z "$tree/usr/share/man/man6/kivo.6.gz" 2>&1 >/dev/null)" ]
+}
+# The manual page sends readers to the players' guide, which the package holds; the developers'
+# README is not installed.
+see_also() {
+    local doc
+    doc=$(zcat "$tree/usr/share/man/man6/kivo.6.gz" | sed -n '/^\.SH SEE ALSO/,$p' | grep -o '/usr/[^ ]*')
+    [ -f "$tree$doc" ] || { echo "SEE ALSO names '$doc', not in the package"; return 1; }
+    [ ! -e "$tree/usr/share/doc/kivo/README.md" ] || { echo "the developers' README is installed"; return 1; }
 }
 lintian_clean() {  # the .changes names the source package and both binary ones
     [ -f "$pkgs/kivo_$version.dsc" ] || { echo "no source package"; return 1; }
@@ -146,6 +154,7 @@ check "kivo-dbgsym holds the executable's debugging symbols" debug_symbols
 check "package holds the game, menu entry, metainfo, manual, icons" package_contents
 check "icons are drawn at their sizes" icon_sizes
 check "manual page has KEYS and SEE ALSO, and man has no warning" manual_sections
+check "manual page sends readers to the players' guide in the package" see_also
 check "lintian finds no error or warning in the source and binary packages" lintian_clean
 # The checks of the package installed on this machine; it is removed again afterwards.
 if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
