@@ -77,6 +77,15 @@ icon_sizes() {
         [ "$got" = "${size}x$size" ] || { echo "the ${size}x$size icon is $got"; return 1; }
     done
 }
+# The small icons have pictures of their own on the pixel grid: no pixel is partly covered.
+crisp_icons() {
+    local size partial
+    for size in 16 22; do
+        partial=$(convert "$tree/usr/share/icons/hicolor/${size}x$size/apps/org.kivo.Kivo.png" \
+            -alpha extract -fx 'u > 0 && u < 1' -format '%[fx:round(mean * w * h)]' info:) || return 1
+        [ "$partial" = 0 ] || { echo "the ${size}x$size icon has $partial partly covered pixels"; return 1; }
+    done
+}
 manual_sections() {
     local page
     page=$(MANWIDTH=80 man -l "$tree/usr/share/man/man6/kivo.6.gz" 2>&1)
@@ -153,6 +162,7 @@ check "package is kivo $version with computed dependencies" package_fields
 check "kivo-dbgsym holds the executable's debugging symbols" debug_symbols
 check "package holds the game, menu entry, metainfo, manual, icons" package_contents
 check "icons are drawn at their sizes" icon_sizes
+check "the 16- and 22-pixel icons lie on the pixel grid" crisp_icons
 check "manual page has KEYS and SEE ALSO, and man has no warning" manual_sections
 check "manual page sends readers to the players' guide in the package" see_also
 check "lintian finds no error or warning in the source and binary packages" lintian_clean
