@@ -140,6 +140,7 @@ wm_class() (
     xvfb="" game=""
     trap '[ -z "$game" ] || kill "$game"; [ -z "$xvfb" ] || kill "$xvfb"; rm -rf "$run"' EXIT
     # Xvfb picks a free display and writes its number once it takes clients.
+    : >"$run/display"
     Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$run/display" >"$run/xvfb.log" 2>&1 &
     xvfb=$!
     poll 60 grep -q . "$run/display" || { echo "Xvfb did not start"; cat "$run/xvfb.log"; exit 1; }
