@@ -27,6 +27,7 @@ check() {  # check NAME COMMAND...: one line per check
         failed=$((failed + 1))
         echo "FAIL $name"
         printf '%s\n' "$out" | sed 's/^/     /' | head -n 30
+        return 1
     fi
 }
 
@@ -63,7 +64,7 @@ package_contents() {
     local f
     for f in usr/games/kivo usr/share/applications/org.kivo.Kivo.desktop \
         usr/share/metainfo/org.kivo.Kivo.metainfo.xml usr/share/man/man6/kivo.6.gz \
-        usr/share/doc/kivo/README.md usr/share/doc/kivo/copyright \
+        usr/share/doc/kivo/copyright \
         usr/share/icons/hicolor/scalable/apps/org.kivo.Kivo.svg; do
         [ -f "$tree/$f" ] || { echo "missing /$f"; return 1; }
     done
@@ -76,27 +77,84 @@ icon_sizes() {
         [ "$got" = "${size}x$size" ] || { echo "the ${size}x$size icon is $got"; return 1; }
     done
 }
+# The small icons have pictures of their own on the pixel grid: no pixel is partly covered.
+crisp_icons() {
+    local size partial
+    for size in 16 22; do
+        partial=$(convert "$tree/usr/share/icons/hicolor/${size}x$size/apps/org.kivo.Kivo.png" \
+            -alpha extract -fx 'u > 0 && u < 1' -format '%[fx:round(mean * w * h)]' info:) || return 1
+        [ "$partial" = 0 ] || { echo "the ${size}x$size icon has $partial partly covered pixels"; return 1; }
+    done
+}
 manual_sections() {
     local page
     page=$(MANWIDTH=80 man -l "$tree/usr/share/man/man6/kivo.6.gz" 2>&1)
     grep -q '^KEYS' <<<"$page" && grep -q '^SEE ALSO' <<<"$page" &&
         [ -z "$(LC_ALL=C.UTF-8 man --warnings -l -Tutf8 -Z "$tree/usr/share/man/man6/kivo.6.gz" 2>&1 >/dev/null)" ]
 }
+# The manual page sends readers to the players' guide, which the package holds; the developers'
+# README is not installed.
+see_also() {
+    local doc
+    doc=$(zcat "$tree/usr/share/man/man6/kivo.6.gz" | sed -n '/^\.SH SEE ALSO/,$p' | grep -o '/usr/[^ ]*')
+    [ -f "$tree$doc" ] || { echo "SEE ALSO names '$doc', not in the package"; return 1; }
+    [ ! -e "$tree/usr/share/doc/kivo/README.md" ] || { echo "the developers' README is installed"; return 1; }
+}
 lintian_clean() {  # the .changes names the source package and both binary ones
     [ -f "$pkgs/kivo_$version.dsc" ] || { echo "no source package"; return 1; }
     lintian --pedantic -E -I --fail-on error,warning "$changes"
 }
 
-# The package's own tests, on it installed on this machine; it is removed again afterwards.
+# The package's own tests, on it installed on this machine.
 installed_tests() {
     local status=0 t
-    apt-get install -y --no-install-recommends "$deb" >/dev/null 2>&1 || { echo "apt-get install failed"; return 1; }
     for t in metadata smoke; do
         (cd "$src" && "debian/tests/$t") || { echo "debian/tests/$t failed"; status=1; }
     done
-    apt-get purge -y kivo >/dev/null 2>&1
     return $status
 }
+
+# Runs a command until it succeeds, for at most the given seconds: the machine may be loaded.
+poll() {  # seconds command...
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
+    done
+}
+
+# Succeeds once a process shows a window, or has ended.
+shows_or_ended() {  # pid
+    ! kill -0 "$1" 2>/dev/null || [ -n "$(xdotool search --onlyvisible --pid "$1" 2>/dev/null)" ]
+}
+
+# Desktops tell the game's windows by their WM_CLASS, whose class must be the menu entry's
+# StartupWMClass. The installed game runs in an X server of its own, started as a launcher
+# starts it, with a startup notification id.
+wm_class() (
+    entry=/usr/share/applications/org.kivo.Kivo.desktop
+    want=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    [ -n "$want" ] || { echo "$entry has no StartupWMClass"; exit 1; }
+    run=$(mktemp -d)
+    xvfb="" game=""
+    trap '[ -z "$game" ] || kill "$game"; [ -z "$xvfb" ] || kill "$xvfb"; rm -rf "$run"' EXIT
+    # Xvfb picks a free display and writes its number once it takes clients.
+    : >"$run/display"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$run/display" >"$run/xvfb.log" 2>&1 &
+    xvfb=$!
+    poll 60 grep -q . "$run/display" || { echo "Xvfb did not start"; cat "$run/xvfb.log"; exit 1; }
+    DISPLAY=":$(cat "$run/display")"
+    export DISPLAY
+    DESKTOP_STARTUP_ID="check-$$_TIME0" /usr/games/kivo >"$run/kivo.log" 2>&1 &
+    game=$!
+    poll 60 shows_or_ended "$game" || { echo "no window of the game after 60 s"; cat "$run/kivo.log"; exit 1; }
+    kill -0 "$game" 2>/dev/null || { echo "the game ended"; cat "$run/kivo.log"; exit 1; }
+    for w in $(xdotool search --onlyvisible --pid "$game"); do
+        got=$(xprop -id "$w" -notype WM_CLASS | sed -n 's/^WM_CLASS = "[^"]*", "\(.*\)"$/\1/p')
+        [ "$got" = "$want" ] || { echo "window $w has the class '$got', the menu entry '$want'"; exit 1; }
+    done
+)
 
 check "executable is hardened (hardening-check)" hardened
 check "executable has a non-executable stack" nx_stack
@@ -105,12 +163,19 @@ check "package is kivo $version with computed dependencies" package_fields
 check "kivo-dbgsym holds the executable's debugging symbols" debug_symbols
 check "package holds the game, menu entry, metainfo, manual, icons" package_contents
 check "icons are drawn at their sizes" icon_sizes
+check "the 16- and 22-pixel icons lie on the pixel grid" crisp_icons
 check "manual page has KEYS and SEE ALSO, and man has no warning" manual_sections
+check "manual page sends readers to the players' guide in the package" see_also
 check "lintian finds no error or warning in the source and binary packages" lintian_clean
+# The checks of the package installed on this machine; it is removed again afterwards.
 if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
-    check "package installs, and its tests pass (debian/tests)" installed_tests
+    if check "package installs" apt-get install -y --no-install-recommends "$deb"; then
+        check "its tests pass (debian/tests)" installed_tests
+        check "the game's window has the menu entry's StartupWMClass as WM_CLASS" wm_class
+        apt-get purge -y kivo >/dev/null 2>&1
+    fi
 else
-    echo "skip package installs, and its tests pass (debian/tests): needs root"
+    echo "skip package installs, its tests, the game's WM_CLASS: needs root"
 fi
 
 echo "$passed passed, $failed failed"
