@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -26,6 +25,7 @@
 #include <random>
 
 #include "Form1Window.h"
+#include "Look.h"
 #include "Shell.h"
 #include "Stage.h"
 #include "Windows.h"
@@ -385,7 +385,7 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    kivo::ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc > 1 && std::strcmp(argv[1], "close-under-box") == 0) {
         SixFirst die;

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
-#include <QStyleFactory>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "DieSource.h"
+#include "Look.h"
 #include "Shell.h"
 
 namespace kivo::uitest {
@@ -109,7 +109,7 @@ private:
 
 // The platform look the program itself uses, and no quitting when a window closes.
 inline void setUpApplication() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -2,11 +2,11 @@
 // the set-up, a few turns on the real timers, "Cancel", "Restart", then "Exit".
 #include <QAbstractButton>
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 #include <cstdio>
 
 #include "Form1Window.h"
+#include "Look.h"
 #include "Shell.h"
 #include "Windows.h"
 
@@ -65,7 +65,7 @@ bool session(kivo::app::Windows& windows, const SessionShell& shell) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    kivo::ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
     SessionShell shell;
     bool ok = false;

@@ -1,10 +1,10 @@
 #include "Colors.h"
 
-#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
 #include "LayoutTypes.h"
+#include "Look.h"
 
 namespace kivo::ui {
 
@@ -13,7 +13,7 @@ QColor bgr(std::uint32_t value) {
         const QPalette::ColorRole role = value == layout::kWindowText   ? QPalette::WindowText
                                          : value == layout::kButtonText ? QPalette::ButtonText
                                                                         : QPalette::Window;
-        return QApplication::palette().color(role);
+        return lightPalette().color(role);
     }
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));

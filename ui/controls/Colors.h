@@ -1,5 +1,6 @@
 #pragma once
-// Colours come as 0x00BBGGRR; 0x800000nn names the platform's system colour nn.
+// Colours come as 0x00BBGGRR; 0x800000nn names the system colour nn, taken from the game's
+// own light palette.
 
 #include <QColor>
 #include <cstdint>

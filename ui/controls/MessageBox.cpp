@@ -1,12 +1,13 @@
 #include "MessageBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <cmath>
+
+#include "Look.h"
 
 namespace kivo::ui {
 
@@ -43,18 +44,18 @@ MessageCard::MessageCard(QWidget* layer, const BoxText& text, double scale)
     setAccessibleName(text.title);
     setAccessibleDescription(text.about);
     setDefaultButton(QMessageBox::Ok);
-    // The platform's colours, not those of the stage it lies on.
-    QPalette platform = QApplication::palette(this);
-    platform.setResolveMask(~QPalette::ResolveMask(0));  // every role its own, none inherited
-    setPalette(platform);
+    ok()->setText(QStringLiteral("OK"));  // some desktops' themes would give it a mnemonic
+    // The game's light palette, not the colours of the stage it lies on.
+    setPalette(lightPalette());
     setAutoFillBackground(true);
     QFont f = font();
     f.setPointSizeF(f.pointSizeF() * scale);
     setFont(f);
     if (icon_ != QMessageBox::NoIcon) {
-        const int side = scaled(style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this),
-                                scale);
-        setIconPixmap(style()->standardIcon(pixmapFor(icon_), nullptr, this)
+        const int side =
+            scaled(style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this), scale);
+        setIconPixmap(style()
+                          ->standardIcon(pixmapFor(icon_), nullptr, this)
                           .pixmap(QSize(side, side), devicePixelRatioF()));
     }
     QFont bold = f;
