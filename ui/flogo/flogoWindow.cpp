@@ -1,6 +1,7 @@
 #include "flogoWindow.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 #include "SharedPictures.h"
 #include "Shell.h"
@@ -33,8 +34,21 @@ bool flogoWindow::eventFilter(QObject*, QEvent* e) {
     return false;
 }
 
-void flogoWindow::keyPressEvent(QKeyEvent*) {
-    leave_();
+// A modifier pressed alone is no player's key: it is the start of a combination, often one the
+// desktop takes (the Alt of Alt+Tab switching to another window).
+void flogoWindow::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R: return;
+        default: leave_();
+    }
 }
 
 }  // namespace kivo::ui
