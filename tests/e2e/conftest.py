@@ -2,8 +2,7 @@
 
 import pytest
 
-pytest.register_assert_rewrite("harness")
-import harness  # noqa: E402
+import harness
 
 skipped = []
 

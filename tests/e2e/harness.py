@@ -266,7 +266,8 @@ class Compositor(Display):
         p = s.spawn(self.log, cmd, env)
 
         def up():
-            assert p.poll() is None, f"{self.log} ended with status {p.returncode}"
+            if p.poll() is not None:
+                raise Skip(f"{self.log} ended at start with status {p.returncode}:\n{tail(s.out / (self.log + '.log'))}")
             assert (s.dir / self.socket).exists(), f"{self.log} has not opened its socket"
             for w in s.root.query_tree().children:
                 g = w.get_geometry()
@@ -277,7 +278,7 @@ class Compositor(Display):
         try:
             self.window = wait_for(up, 60)
         except AssertionError as e:
-            raise Skip(f"{self.log} cannot start here: {e}\n{tail(s.out / (self.log + '.log'))}")
+            raise Skip(f"{self.log} did not start: {e}\n{tail(s.out / (self.log + '.log'))}")
         where = self.window.translate_coords(s.root, 0, 0)
         self.origin = (-where.x, -where.y)
         # Keys go to the output window wherever the pointer is.

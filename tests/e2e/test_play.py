@@ -299,6 +299,7 @@ def openbox_keeps_the_box(run, box):
     windows = s.windows(pid)
     assert len(windows) == 1, f"Kivo has {len(windows)} X windows while a box is open; only the stage was expected"
     stage = s.x.create_resource_object("window", windows.pop())
+    assert stage.get_wm_name() == "Kivo", f"the stage's window is titled {stage.get_wm_name()!r}"
     shown = run.look()
     w, h = run.display.size
     s.ask_wm(stage, "WM_CHANGE_STATE", 3)  # iconic
