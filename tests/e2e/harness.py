@@ -2,19 +2,9 @@
 session bus and the accessibility bus, a display in it (the bare X server, openbox, or a
 Wayland compositor in a window of the X server), screenshots of the X server's root, and the
 pointer and keys through XTEST. Controls are found by what Kivo tells a screen reader: their
-role, name and extents. The session alone (X server and buses) serves any other program, a
-screen reader too, through Session.env."""
+role, name and extents. A Session serves any other program too, a screen reader, by its env."""
 
-import contextlib
-import ctypes
-import os
-import re
-import select
-import shutil
-import signal
-import subprocess
-import tempfile
-import time
+import contextlib, ctypes, os, re, select, shutil, signal, subprocess, tempfile, time  # noqa: E401
 from collections import namedtuple
 from pathlib import Path
 
@@ -27,18 +17,17 @@ from Xlib import X, XK, Xatom, display as xdisplay, protocol  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
 GROUND = (128, 64, 64)  # the stage's colour, 0x00404080
-STRIP = 32  # bare X screen below a compositor's output: the pointer waits there
-
+STRIP = 32  # bare X screen below a compositor's output, where the pointer enters it from
 Rect = namedtuple("Rect", "x y w h")
 
 
 class Skip(Exception):
-    """The display cannot be had on this machine: the run is skipped, and says why."""
+    """The display cannot be had on this machine: the run is skipped, saying why."""
 
 
 def wait_for(check, timeout=30, first=None):
-    """Retries check until it passes (returning what it returns), doing first before each
-    try; after timeout seconds the check's last complaint stands."""
+    """Retries check (doing first before each try) until it passes, and returns what it
+    returns; after timeout seconds its last complaint stands."""
     end = time.monotonic() + timeout
     while True:
         if first:
@@ -52,89 +41,72 @@ def wait_for(check, timeout=30, first=None):
 
 
 def expect(condition, why):
-    """A check for wait_for in one expression."""
     assert condition, why
     return condition
 
 
-def tail(path, lines=15, skip=None):
-    try:
-        text = [t for t in Path(path).read_text(errors="replace").splitlines()
-                if not (skip and re.match(skip, t))]
-    except OSError:
-        return ""
-    return "\n".join(text[-lines:])
-
-
-def _die_with_parent():
-    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG: no orphans if we are killed
-
-
-def _read_line(fd, what, timeout=30):
-    """The line a program writes when it is ready (read whole: a pipe closed early kills it)."""
-    got, end = b"", time.monotonic() + timeout
-    while not got.endswith(b"\n"):
-        if not select.select([fd], [], [], max(0, end - time.monotonic()))[0]:
-            raise RuntimeError(f"{what} did not start within {timeout} s")
-        more = os.read(fd, 256)
-        if not more:
-            raise RuntimeError(f"{what} ended at start")
-        got += more
-    os.close(fd)
-    return got.decode().strip()
+def tail(path):
+    """A log's last lines, without Wayland's protocol lines."""
+    with contextlib.suppress(OSError):
+        lines = Path(path).read_text(errors="replace").splitlines()
+        return "\n".join([t for t in lines if not re.match(r"\[ *\d+\.\d+\] ", t)][-15:])
+    return ""
 
 
 class Session:
-    """A private X server of width x height, a session bus and the accessibility bus, and a
-    private home; the programs started here and their output live in `out`."""
+    """A private X server of width x height, a session bus with the accessibility bus, and a
+    private home; every program started here logs to out/<name>.log."""
 
     def __init__(self, out, width, height):
-        self.out = Path(out)
+        self.out, self.dir, self.procs = Path(out), Path(tempfile.mkdtemp(prefix="kivo-e2e-")), []
         self.out.mkdir(parents=True, exist_ok=True)
         for old in [*self.out.glob("*.png"), *self.out.glob("*.log")]:
             old.unlink()
-        self.dir = Path(tempfile.mkdtemp(prefix="kivo-e2e-"))
-        self.procs = []
-        keep = ("DISPLAY", "WAYLAND_", "XAUTHORITY", "DBUS_", "XDG_", "QT_", "AT_SPI", "SESSION_")
-        self.env = {k: v for k, v in os.environ.items() if not k.startswith(keep)}
+        drop = ("DISPLAY", "WAYLAND_", "XAUTHORITY", "DBUS_", "XDG_", "QT_", "AT_SPI", "SESSION_")
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(drop)}
         self.env |= {"HOME": str(self.dir), "XDG_RUNTIME_DIR": str(self.dir), "GSETTINGS_BACKEND": "memory",
                      **{f"XDG_{d}_HOME": str(self.dir / d) for d in ("CONFIG", "DATA", "CACHE", "STATE")}}
-        # A signal from ctest ends the run through its clean-up, not around it.
-        for sig in (signal.SIGTERM, signal.SIGHUP):
+        for sig in (signal.SIGTERM, signal.SIGHUP):  # ctest's signals end the run through its clean-up
             signal.signal(sig, signal.default_int_handler)
         try:
-            r, w = os.pipe()
-            self.spawn("xvfb", ["Xvfb", "-nolisten", "tcp", "-screen", "0", f"{width}x{height}x24",
-                                "-displayfd", str(w)], pass_fds=(w,))
-            os.close(w)
-            self.env["DISPLAY"] = ":" + _read_line(r, "Xvfb")
+            self.env["DISPLAY"] = ":" + self.spawn_ready("xvfb", "Xvfb", "-nolisten", "tcp", "-screen", "0",
+                                                         f"{width}x{height}x24", "-displayfd")
             self.x = xdisplay.Display(self.env["DISPLAY"])
             self.root = self.x.screen().root
-            r, w = os.pipe()
-            self.spawn("bus", ["dbus-daemon", "--session", "--nofork", f"--print-address={w}",
-                               f"--address=unix:path={self.dir}/bus"], pass_fds=(w,))
-            os.close(w)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(r, "the session bus")
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.spawn_ready(
+                "bus", "dbus-daemon", "--session", "--nofork", f"--address=unix:path={self.dir}/bus", "--print-address")
             os.environ.update(self.env)  # for our own accessibility client
             # Asking for the accessibility bus starts it, on this bus and with it.
-            bus = Gio.DBusConnection.new_for_address_sync(
-                self.env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-                | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-            bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                          GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 60000, None)
-            bus.close_sync(None)
+            Gio.DBusConnection.new_for_address_sync(
+                self.env["DBUS_SESSION_BUS_ADDRESS"],
+                Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+            ).call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+                        Gio.DBusCallFlags.NONE, 60000)
         except BaseException:
             self.close()
             raise
 
     def spawn(self, name, cmd, env=None, **kw):
-        log = open(self.out / f"{name}.log", "w")
-        p = subprocess.Popen(cmd, env=env or self.env, stdin=subprocess.DEVNULL, stdout=log,
-                             stderr=subprocess.STDOUT, start_new_session=True,
-                             preexec_fn=_die_with_parent, **kw)
-        log.close()
-        self.procs.append(p)
-        return p
+        with open(self.out / f"{name}.log", "w") as log:  # (prctl: it ends if we are killed)
+            self.procs.append(subprocess.Popen(
+                cmd, env=env or self.env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM), **kw))
+        return self.procs[-1]
+
+    def spawn_ready(self, name, *cmd, timeout=30):
+        """Starts a program that writes a line to the file descriptor given last once it is
+        ready; that line, read whole (a pipe closed early would fail the program's writing)."""
+        r, w = os.pipe()
+        self.spawn(name, [*cmd, str(w)], pass_fds=(w,))
+        os.close(w)
+        got, end = b"", time.monotonic() + timeout
+        while not got.endswith(b"\n"):
+            more = select.select([r], [], [], max(0, end - time.monotonic()))[0] and os.read(r, 256)
+            if not more:
+                raise RuntimeError(f"{name} did not start within {timeout} s:\n{tail(self.out / f'{name}.log')}")
+            got += more
+        os.close(r)
+        return got.decode().strip()
 
     def close(self):
         # Each program is asked to end, so that it can clean up (mutter its Xwayland's lock
@@ -149,17 +121,14 @@ class Session:
         self.procs = []
         shutil.rmtree(self.dir, ignore_errors=True)
 
-    # --- The X server: screenshots, input, windows ---------------------------------------
-
     def grab(self, x, y, w, h):
         raw = self.root.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)
         return Image.frombytes("RGB", (w, h), raw.data, "raw", "BGRX")
 
     def pointer(self, x, y, press=False):
         xtest.fake_input(self.x, X.MotionNotify, x=x, y=y)
-        if press:
-            xtest.fake_input(self.x, X.ButtonPress, 1)
-            xtest.fake_input(self.x, X.ButtonRelease, 1)
+        for kind in (X.ButtonPress, X.ButtonRelease) if press else ():
+            xtest.fake_input(self.x, kind, 1)
         self.x.sync()
         # A window manager may hold a click while it decides on the focus, and keys typed
         # meanwhile would overtake it; once no one holds the pointer, the click is on its way.
@@ -168,206 +137,132 @@ class Session:
         self.x.ungrab_pointer(X.CurrentTime)
 
     def key(self, combo):
-        """Presses keys together, by X names joined with "+": "Return", "ctrl+a"."""
-        syms = [XK.string_to_keysym({"ctrl": "Control_L", "shift": "Shift_L"}.get(k, k))
-                for k in combo.split("+")]
+        """Presses keys together, by their X names joined with "+": "Return", "ctrl+a", "B"."""
+        syms = [XK.string_to_keysym({"ctrl": "Control_L"}.get(k, k)) for k in combo.split("+")]
         codes = [self.x.keysym_to_keycode(s) for s in syms]
-        # A capital letter shares its key with the small one: Shift tells them apart.
-        if len(codes) == 1 and self.x.keycode_to_keysym(codes[0], 0) != syms[0]:
+        if len(codes) == 1 and self.x.keycode_to_keysym(codes[0], 0) != syms[0]:  # a capital
             codes.insert(0, self.x.keysym_to_keycode(XK.XK_Shift_L))
         assert all(codes), f"no key for {combo!r}"
-        for c in codes:
-            xtest.fake_input(self.x, X.KeyPress, c)
-        for c in reversed(codes):
-            xtest.fake_input(self.x, X.KeyRelease, c)
+        for kind, order in ((X.KeyPress, codes), (X.KeyRelease, codes[::-1])):
+            for c in order:
+                xtest.fake_input(self.x, kind, c)
         self.x.sync()
 
     def atom(self, name):
         return self.x.intern_atom(name)
 
     def windows(self, pid):
-        """The X windows of a process that are on the screen or that a window manager keeps."""
-        out, tag = set(), self.atom("_NET_WM_PID")
+        """The X windows of a process that are on the screen or kept by a window manager."""
+        tag, found = self.atom("_NET_WM_PID"), set()
+        of_pid = lambda w: (p := w.get_full_property(tag, Xatom.CARDINAL)) and p.value[0] == pid  # noqa: E731
 
         def walk(w):
             for c in w.query_tree().children:
-                p = c.get_full_property(tag, Xatom.CARDINAL)
-                if p and p.value[0] == pid and c.get_attributes().map_state == X.IsViewable:
-                    out.add(c.id)
+                if of_pid(c) and c.get_attributes().map_state == X.IsViewable:
+                    found.add(c.id)
                 walk(c)
 
         walk(self.root)
         kept = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
-        for w in kept.value if kept else []:
-            p = self.x.create_resource_object("window", w).get_full_property(tag, Xatom.CARDINAL)
-            if p and p.value[0] == pid:
-                out.add(w)
-        return out
+        return found | {w for w in (kept.value if kept else []) if of_pid(self.x.create_resource_object("window", w))}
 
     def ask_wm(self, window, message, *data):
-        """A client message to the window manager about a window, as a pager sends it."""
-        event = protocol.event.ClientMessage(window=window, client_type=self.atom(message),
-                                             data=(32, [*data, 0, 0, 0, 0, 0][:5]))
-        self.root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        """A message to the window manager about a window, as a pager sends it."""
+        self.root.send_event(protocol.event.ClientMessage(window=window, client_type=self.atom(message),
+                                                          data=(32, [*data, 0, 0, 0, 0, 0][:5])),
+                             event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
         self.x.sync()
 
 
-# --- Displays ----------------------------------------------------------------------------
-
-
 class Display:
-    """Kivo on the bare X server, where Qt alone makes the stage full screen."""
+    """Where the stage shows: the bare X server ("x11", where Qt alone makes the stage full
+    screen and gives it the keys), "openbox", or a Wayland compositor ("weston", "mutter",
+    "kwin") whose one output is a window of the X server, with Kivo its client. The pointer
+    enters an output from the bare strip below it: a compositor takes the X pointer's place
+    only as it enters."""
 
-    wayland, strip, log = False, 0, None
-
-    def __init__(self, width, height):
-        self.size, self.origin = (width, height), (0, 0)
-
-    def start(self, s):
-        pass
-
-    def kivo_env(self, s):
-        return dict(s.env, QT_QPA_PLATFORM="xcb")
-
-
-class Openbox(Display):
-    """Openbox with settings of its own: one desktop, new windows focused, no animation (a
-    screenshot must show the finished picture)."""
-
-    log = "openbox"
+    def __init__(self, kind, width, height):
+        self.kind, self.size, self.origin, self.x_env = kind, (width, height), (0, 0), None
+        self.wayland = kind in ("weston", "mutter", "kwin")
+        self.strip, self.log = STRIP * self.wayland, None if kind == "x11" else kind
 
     def start(self, s):
-        (s.dir / "rc.xml").write_text(
-            '<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.4/rc">'
-            "<focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>"
-            "<theme><animateIconify>no</animateIconify></theme><desktops><number>1</number>"
-            "</desktops></openbox_config>")
-        wm = s.spawn("openbox", ["openbox", "--sm-disable", "--config-file", str(s.dir / "rc.xml")])
-
-        def up():
-            assert wm.poll() is None, f"openbox ended at start with status {wm.returncode}"
-            assert s.root.get_full_property(s.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW), \
-                "openbox has not taken the screen"
-
-        wait_for(up, 60)
-
-
-class Compositor(Display):
-    """A Wayland compositor whose one output is a window of the X server; Kivo is its client.
-    The pointer enters the output from the bare strip below it, where it waits between clicks,
-    so that the compositor takes the X pointer's place and draws no cursor into screenshots."""
-
-    wayland, strip, socket = True, STRIP, "kivo-wayland"
-
-    def start(self, s):
-        cmd, env = self.command(s)
+        if self.kind == "openbox":  # settings of its own: one desktop, new windows focused, no animation
+            (s.dir / "rc.xml").write_text(
+                '<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.4/rc"><focus><focusNew>yes'
+                "</focusNew><followMouse>no</followMouse></focus><theme><animateIconify>no</animateIconify>"
+                "</theme><desktops><number>1</number></desktops></openbox_config>")
+            wm = s.spawn("openbox", ["openbox", "--sm-disable", "--config-file", str(s.dir / "rc.xml")])
+            wait_for(lambda: expect(wm.poll() is None and s.root.get_full_property(
+                s.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW), "openbox has not taken the screen"), 60)
+        if not self.wayland:
+            return
+        cmd, env = getattr(self, self.kind)(s)
         if not shutil.which(cmd[0]):
-            raise Skip(f"{self.log} is not installed")
-        p = s.spawn(self.log, cmd, env)
+            raise Skip(f"{self.kind} is not installed")
+        p, log = s.spawn(self.kind, cmd, env), s.out / f"{self.kind}.log"
 
         def up():
             if p.poll() is not None:
-                raise Skip(f"{self.log} ended at start with status {p.returncode}:\n{tail(s.out / (self.log + '.log'))}")
-            assert (s.dir / self.socket).exists(), f"{self.log} has not opened its socket"
-            for w in s.root.query_tree().children:
-                g = w.get_geometry()
-                if (g.width, g.height) == self.size and w.get_attributes().map_state == X.IsViewable:
-                    return w
-            raise AssertionError(f"{self.log} shows no {self.size[0]}x{self.size[1]} output")
+                raise Skip(f"{self.kind} ended at start with status {p.returncode}:\n{tail(log)}")
+            assert (s.dir / "kivo-wayland").exists(), f"{self.kind} has not opened its socket"
+            return expect(next((w for w in s.root.query_tree().children if w.get_attributes().map_state ==
+                                X.IsViewable and (w.get_geometry().width, w.get_geometry().height) == self.size),
+                               None), f"{self.kind} shows no output window")
 
         try:
-            self.window = wait_for(up, 60)
+            window = wait_for(up, 60)
         except AssertionError as e:
-            raise Skip(f"{self.log} did not start: {e}\n{tail(s.out / (self.log + '.log'))}")
-        where = self.window.translate_coords(s.root, 0, 0)
+            raise Skip(f"{self.kind} did not start: {e}\n{tail(log)}")
+        where = window.translate_coords(s.root, 0, 0)
         self.origin = (-where.x, -where.y)
-        # Keys go to the output window wherever the pointer is.
-        s.x.set_input_focus(self.window, X.RevertToPointerRoot, X.CurrentTime)
+        s.x.set_input_focus(window, X.RevertToPointerRoot, X.CurrentTime)  # the keys go there
+        if self.kind == "mutter":  # its Xwayland, on a free display of :0 to :49, for X programs beside Kivo
+            def xwayland():
+                number, auth = re.search(r"public X11 display :(\d+)", log.read_text()), list(
+                    s.dir.glob(".mutter-Xwaylandauth.*"))
+                return {"DISPLAY": ":" + expect(number, "mutter's Xwayland is not up")[1], "XAUTHORITY": str(auth[0])}
+
+            self.x_env = wait_for(xwayland, 60)
 
     def kivo_env(self, s):
-        env = dict(s.env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=self.socket, WAYLAND_DEBUG="client")
-        del env["DISPLAY"]  # Wayland only, no X server to fall back on
+        if not self.wayland:
+            return dict(s.env, QT_QPA_PLATFORM="xcb")
+        env = dict(s.env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="kivo-wayland", WAYLAND_DEBUG="client")
+        del env["DISPLAY"]  # Wayland only, with no X server to fall back on
         return env
 
-
-class Weston(Compositor):
-    """Weston on its X11 backend, without its on-screen keyboard (it would rise over the name
-    boxes), animations or screen lock, on a plain background."""
-
-    log = "weston"
-
-    def command(self, s):
+    def weston(self, s):  # without its on-screen keyboard (over the name boxes), animations or lock
         (s.dir / "weston.ini").write_text(
-            "[core]\nidle-time=0\n[shell]\nbackground-color=0xff203060\nlocking=false\n"
-            "animation=none\nclose-animation=none\nstartup-animation=none\nfocus-animation=none\n"
-            "[input-method]\npath=\n")
-        w, h = self.size
-        return ["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={w}", f"--height={h}",
-                f"--socket={self.socket}", f"--config={s.dir}/weston.ini"], None
+            "[core]\nidle-time=0\n[shell]\nbackground-color=0xff203060\nlocking=false\nanimation=none\n"
+            "close-animation=none\nstartup-animation=none\nfocus-animation=none\n[input-method]\npath=\n")
+        return ["weston", "--backend=x11-backend.so", "--use-pixman", "--width=%d" % self.size[0],
+                "--height=%d" % self.size[1], "--socket=kivo-wayland", f"--config={s.dir}/weston.ini"], None
 
+    def mutter(self, s):
+        return (["mutter", "--nested", "--wayland", "--wayland-display", "kivo-wayland"],
+                dict(s.env, MUTTER_DEBUG_DUMMY_MODE_SPECS="%dx%d" % self.size))
 
-class Mutter(Compositor):
-    """GNOME's mutter, nested. Its Xwayland takes a free display of :0 to :49; X programs
-    beside Kivo reach it through x_env."""
-
-    log = "mutter"
-
-    def command(self, s):
-        w, h = self.size
-        return (["mutter", "--nested", "--wayland", "--wayland-display", self.socket],
-                dict(s.env, MUTTER_DEBUG_DUMMY_MODE_SPECS=f"{w}x{h}"))
-
-    def start(self, s):
-        super().start(s)
-
-        def xwayland():
-            number = re.search(r"public X11 display :(\d+)", (s.out / "mutter.log").read_text())
-            auth = list(s.dir.glob(".mutter-Xwaylandauth.*"))
-            assert number and auth, "mutter's Xwayland is not up"
-            return {"DISPLAY": ":" + number[1], "XAUTHORITY": str(auth[0])}
-
-        self.x_env = wait_for(xwayland, 60)
-
-
-class KWin(Compositor):
-    """KDE's kwin_wayland on its X11 backend. Its binary carries a file capability that a
-    sandbox may refuse to run; a copy without it, under the same name, starts."""
-
-    log = "kwin"
-
-    def command(self, s):
-        found = shutil.which("kwin_wayland")
-        if not found:
+    def kwin(self, s):  # its binary carries a file capability that a sandbox may refuse to start:
+        if not shutil.which("kwin_wayland"):  # a copy without it, under the same name, starts
             return ["kwin_wayland"], None
         (s.dir / "bin").mkdir()
-        copy = shutil.copy(found, s.dir / "bin" / "kwin_wayland")
-        w, h = self.size
-        return [copy, "--x11-display", s.env["DISPLAY"], "--socket", self.socket,
-                f"--width={w}", f"--height={h}", "--no-lockscreen", "--no-global-shortcuts"], None
-
-
-DISPLAYS = {"x11": Display, "openbox": Openbox, "weston": Weston, "mutter": Mutter, "kwin": KWin}
-
-
-# --- Kivo and what it tells a screen reader -----------------------------------------------
+        return [shutil.copy(shutil.which("kwin_wayland"), s.dir / "bin"), "--x11-display", s.env["DISPLAY"],
+                "--socket", "kivo-wayland", "--width=%d" % self.size[0], "--height=%d" % self.size[1],
+                "--no-lockscreen", "--no-global-shortcuts"], None
 
 
 class Control:
-    """One of Kivo's controls on the accessibility bus, read afresh at every look."""
+    """One of Kivo's controls on the accessibility bus, read afresh at each use."""
 
     def __init__(self, acc):
         self.acc = acc
 
     name = property(lambda self: self.acc.get_name())
-    caption = property(lambda self: self.name.split(",")[0])  # a button's news follows a comma
 
     def rect(self):
         e = self.acc.get_extents(Atspi.CoordType.SCREEN)
         return Rect(e.x, e.y, e.width, e.height)
-
-    def middle(self):
-        r = self.rect()
-        return r.x + r.w // 2, r.y + r.h // 2
 
     def has(self, state):
         return self.acc.get_state_set().contains(getattr(Atspi.StateType, state.upper()))
@@ -380,11 +275,11 @@ class Control:
 
 
 class Run:
-    """One run: the session, the display, Kivo, and the steps' screenshots."""
+    """One run: the session, the display, Kivo, and one screenshot a step. Places are in the
+    output's coordinates, which are the stage's: it covers the output from its origin."""
 
     def __init__(self, kivo, display, width, height, out):
-        self.display = DISPLAYS[display](width, height)
-        self.kivo_path, self.proc, self.step_no, self.last = kivo, None, 0, "(none)"
+        self.display, self.kivo, self.proc, self.step_no, self.last = Display(display, width, height), kivo, None, 0, ""
         self.s = Session(out, width, height + self.display.strip)
         try:
             self.display.start(self.s)
@@ -393,51 +288,36 @@ class Run:
             raise
 
     def start_kivo(self):
-        env = dict(self.display.kivo_env(self.s), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.proc = self.s.spawn("kivo", [self.kivo_path], env)
+        self.proc = self.s.spawn("kivo", [self.kivo], dict(self.display.kivo_env(self.s),
+                                                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
         def registered():
             desktop = Atspi.get_desktop(0)
-            for i in range(desktop.get_child_count()):
-                app = desktop.get_child_at_index(i)
-                if app and app.get_process_id() == self.proc.pid:
-                    app.set_cache_mask(Atspi.Cache.NONE)  # every look asks Kivo itself
-                    return app
-            assert self.proc.poll() is None, f"Kivo ended at start with status {self.proc.returncode}"
-            raise AssertionError("Kivo is not on the accessibility bus")
+            apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+            app = next((a for a in apps if a and a.get_process_id() == self.proc.pid), None)
+            assert app, f"Kivo is not on the accessibility bus (its status: {self.proc.poll()})"
+            app.set_cache_mask(Atspi.Cache.NONE)  # every look asks Kivo itself
+            return app
 
         self.app = wait_for(registered)
-        self.point(self.display.size[0] - 1, self.display.size[1] - 1)
-
-    def close(self):
-        self.s.close()
+        self.park()
 
     def report(self):
         """What a failure leaves to read: the last screenshot and the programs' last words."""
-        out = [f"last screenshot: {self.last}"]
-        for log in ("kivo", self.display.log):
-            text = log and tail(self.s.out / f"{log}.log", skip=r"\[ *\d+\.\d+\] ")
-            if text:
-                out += [f"--- {log}'s output ends:", text]
-        return "\n".join(out)
-
-    # --- Finding controls ------------------------------------------------------------------
+        logs = [f"--- {log}'s output ends:\n{tail(self.s.out / f'{log}.log')}" for log in ("kivo", self.display.log) if log]
+        return "\n".join([f"last screenshot: {self.last}", *logs])
 
     def find(self, role, name=None, within=None, depth=20):
-        """The showing controls of a role (by its accessible role name), by name or by a test
-        of the name; a button's name counts up to its first comma."""
+        """The showing controls of a role, by name (a button's up to any comma that adds news to
+        its caption) or by a test of the name."""
         found = []
 
         def walk(acc, depth):
-            for i in range(acc.get_child_count()):
-                c = acc.get_child_at_index(i)
-                if c is None:
-                    continue
-                if c.get_role_name() == role:
-                    ctl = Control(c)
-                    if (name is None or (name(ctl.name) if callable(name) else ctl.caption == name)) \
-                            and ctl.has("showing"):
-                        found.append(ctl)
+            for c in filter(None, (acc.get_child_at_index(i) for i in range(acc.get_child_count()))):
+                n = c.get_role_name() == role and c.get_name()
+                if n is not False and (name(n) if callable(name) else name in (None, n.split(",")[0])) \
+                        and c.get_state_set().contains(Atspi.StateType.SHOWING):
+                    found.append(Control(c))
                 if depth > 1:
                     walk(c, depth - 1)
 
@@ -446,59 +326,51 @@ class Run:
 
     def one(self, role, name=None, within=None):
         found = self.find(role, name, within)
-        assert len(found) == 1, f"expected one {role} {name if name else ''}, found {found}"
+        assert len(found) == 1, f"expected one {role} {name or ''}, found {found}"
         return found[0]
 
     def boxes(self):
-        """The message boxes open: a window of their own, or a card on the stage."""
+        """The message boxes open: cards on the stage, or windows of their own."""
         return self.find("alert", depth=3)
 
     def stage(self):
         return self.one("frame", "Kivo")
 
-    # --- Screen and input, in the output's coordinates --------------------------------------
-
     def step(self, name):
-        """A new step, with its first screenshot."""
+        """A new step, and its first screenshot."""
         self.step_no, self.step_name = self.step_no + 1, name
-        self.shot_path = self.s.out / f"{self.step_no:02d}-{name}.png"
+        self.shot = self.s.out / f"{self.step_no:02d}-{name}.png"
         self.look()
 
     def look(self, keep=True):
-        """A screenshot of the output, kept for the step; looking again replaces it."""
-        img = self.s.grab(*self.display.origin, *self.display.size)
-        if self.display.strip:  # the tip of the compositor's cursor, left out
-            w, h = self.display.size
+        """A screenshot of the output, kept as the step's (looking again replaces it)."""
+        img, (w, h) = self.s.grab(*self.display.origin, *self.display.size), self.display.size
+        if self.display.strip:  # the tip of the compositor's cursor, waiting in the corner, left out
             img.paste(GROUND, (w - 4, h - 4, w, h))
-        if not keep:
-            return img
-        img.save(self.shot_path)
-        self.last = self.shot_path
+        if keep:
+            img.save(self.shot)
+            self.last = self.shot
         return img
 
     def point(self, x, y, press=False):
-        """Moves the pointer to a point of the output, entering it from the strip below where
-        there is one (a compositor takes the X pointer's place as it enters), and clicks."""
+        """The pointer to a point of the output (from the strip below, if any), and a click."""
         (ox, oy), (w, h) = self.display.origin, self.display.size
         if self.display.strip:
             self.s.pointer(ox + w // 2, oy + h + STRIP // 2)
         self.s.pointer(ox + x, oy + y, press)
 
-    def click(self, x, y=None):
-        """Clicks a point, or the middle of a control; then the pointer waits in the bottom
-        right corner, where a compositor's cursor hides all but its tip."""
-        self.point(*((x, y) if y is not None else x.middle()), press=True)
+    def park(self):
+        """The pointer waits in the bottom right corner, where a cursor hides all but its tip."""
         self.point(self.display.size[0] - 1, self.display.size[1] - 1)
+
+    def click(self, at):
+        """Clicks a control's middle, or a point."""
+        r = at.rect() if isinstance(at, Control) else Rect(*at, 1, 1)
+        self.point(r.x + r.w // 2, r.y + r.h // 2, press=True)
+        self.park()
 
     def key(self, combo):
         self.s.key(combo)
-
-    def type(self, text):
-        for ch in text:
-            self.s.key(ch)
-
-
-# --- Reading screenshots -------------------------------------------------------------------
 
 
 def exactly(img, rgb):
@@ -509,21 +381,18 @@ def exactly(img, rgb):
 
 def box_of(img, rgb, other=False):
     """The bounding rectangle of one colour's pixels (or, with other, of all the rest)."""
-    mask = exactly(img, rgb)
-    b = (ImageChops.invert(mask) if other else mask).getbbox()
+    b = (ImageChops.invert if other else lambda m: m)(exactly(img, rgb)).getbbox()
     return b and Rect(b[0], b[1], b[2] - b[0], b[3] - b[1])
 
 
-def count(img, rect, kind):
+def colours(img, r):
+    return img.crop((r.x, r.y, r.x + r.w, r.y + r.h)).getcolors(max(1, r.w * r.h)) or []
+
+
+def count(img, r, kind):
     """How many pixels in a rectangle are of a kind: a colour, or a test of (r, g, b)."""
-    r = rect
-    colours = img.crop((r.x, r.y, r.x + r.w, r.y + r.h)).getcolors(max(1, r.w * r.h)) or []
-    test = kind if callable(kind) else kind.__eq__
-    return sum(n for n, c in colours if test(c))
+    return sum(n for n, c in colours(img, r) if (kind(c) if callable(kind) else c == kind))
 
 
-def commonest(img, rect):
-    """The colour most of a rectangle shows, and its share."""
-    colours = img.crop((rect.x, rect.y, rect.x + rect.w, rect.y + rect.h)).getcolors(rect.w * rect.h)
-    n, c = max(colours)
-    return c, n / (rect.w * rect.h)
+def commonest(img, r):
+    return max(colours(img, r))[1]
