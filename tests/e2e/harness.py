@@ -4,7 +4,7 @@ Wayland compositor in a window of the X server), screenshots of the X server's r
 pointer and keys through XTEST. Controls are found by what Kivo tells a screen reader: their
 role, name and extents. A Session serves any other program too, a screen reader, by its env."""
 
-import contextlib, ctypes, os, re, select, shutil, signal, subprocess, tempfile, time  # noqa: E401
+import contextlib, ctypes, os, re, shutil, signal, subprocess, tempfile, time  # noqa: E401
 from collections import namedtuple
 from pathlib import Path
 
@@ -93,20 +93,11 @@ class Session:
                 start_new_session=True, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM), **kw))
         return self.procs[-1]
 
-    def spawn_ready(self, name, *cmd, timeout=30):
-        """Starts a program that writes a line to the file descriptor given last once it is
-        ready; that line, read whole (a pipe closed early would fail the program's writing)."""
-        r, w = os.pipe()
-        self.spawn(name, [*cmd, str(w)], pass_fds=(w,))
-        os.close(w)
-        got, end = b"", time.monotonic() + timeout
-        while not got.endswith(b"\n"):
-            more = select.select([r], [], [], max(0, end - time.monotonic()))[0] and os.read(r, 256)
-            if not more:
-                raise RuntimeError(f"{name} did not start within {timeout} s:\n{tail(self.out / f'{name}.log')}")
-            got += more
-        os.close(r)
-        return got.decode().strip()
+    def spawn_ready(self, name, *cmd):
+        """Starts a program that writes a line to the file descriptor given last once it is ready: that line."""
+        with open(ready := self.dir / f"{name}.ready", "w") as f:
+            self.spawn(name, [*cmd, str(f.fileno())], pass_fds=(f.fileno(),))
+        return wait_for(lambda: expect(re.fullmatch(r"(.+)\n", ready.read_text()), f"{name} is not ready"))[1]
 
     def close(self):
         # Each program is asked to end, so that it can clean up (mutter its Xwayland's lock
@@ -152,19 +143,10 @@ class Session:
         return self.x.intern_atom(name)
 
     def windows(self, pid):
-        """The X windows of a process that are on the screen or kept by a window manager."""
-        tag, found = self.atom("_NET_WM_PID"), set()
-        of_pid = lambda w: (p := w.get_full_property(tag, Xatom.CARDINAL)) and p.value[0] == pid  # noqa: E731
-
-        def walk(w):
-            for c in w.query_tree().children:
-                if of_pid(c) and c.get_attributes().map_state == X.IsViewable:
-                    found.add(c.id)
-                walk(c)
-
-        walk(self.root)
-        kept = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
-        return found | {w for w in (kept.value if kept else []) if of_pid(self.x.create_resource_object("window", w))}
+        """The windows of a process that the window manager keeps, and would frame."""
+        kept, tag = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW), self.atom("_NET_WM_PID")
+        return [w for w in (kept.value if kept else []) if (p := self.x.create_resource_object("window", w)
+                                                             .get_full_property(tag, Xatom.CARDINAL)) and p.value[0] == pid]
 
     def ask_wm(self, window, message, *data):
         """A message to the window manager about a window, as a pager sends it."""
@@ -209,7 +191,6 @@ class Display:
             return expect(next((w for w in s.root.query_tree().children if w.get_attributes().map_state ==
                                 X.IsViewable and (w.get_geometry().width, w.get_geometry().height) == self.size),
                                None), f"{self.kind} shows no output window")
-
         try:
             window = wait_for(up, 60)
         except AssertionError as e:
@@ -222,7 +203,6 @@ class Display:
                 number, auth = re.search(r"public X11 display :(\d+)", log.read_text()), list(
                     s.dir.glob(".mutter-Xwaylandauth.*"))
                 return {"DISPLAY": ":" + expect(number, "mutter's Xwayland is not up")[1], "XAUTHORITY": str(auth[0])}
-
             self.x_env = wait_for(xwayland, 60)
 
     def kivo_env(self, s):
@@ -298,7 +278,6 @@ class Run:
             assert app, f"Kivo is not on the accessibility bus (its status: {self.proc.poll()})"
             app.set_cache_mask(Atspi.Cache.NONE)  # every look asks Kivo itself
             return app
-
         self.app = wait_for(registered)
         self.park()
 
@@ -320,7 +299,6 @@ class Run:
                     found.append(Control(c))
                 if depth > 1:
                     walk(c, depth - 1)
-
         walk(within.acc if within else self.app, depth)
         return found
 
