@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "BoardNews.h"
 #include "BoardState.h"
 #include "BoardView.h"
 #include "DieSource.h"
@@ -25,8 +26,11 @@ std::string numberCaption(int n);
 
 class BoardRules {
 public:
+    // news: who hears what happens, as it happens.
+    BoardRules(BoardState& state, BoardView& view, DieSource& die, BoardNews& news)
+        : s_(state), v_(view), die_(die), news_(news) {}
     BoardRules(BoardState& state, BoardView& view, DieSource& die)
-        : s_(state), v_(view), die_(die) {}
+        : BoardRules(state, view, die, silence_) {}
 
     // New game (the window's load handler).
     void Form_Load(const SetupChoice& setup);
@@ -54,9 +58,14 @@ private:
     void showFace(int pips);
     bool gameOverCheck();
 
+    int square(int slot) const { return s_.pos[slot] - 1; }  // 0 at the start
+
+    BoardNews silence_;
     BoardState& s_;
     BoardView& v_;
     DieSource& die_;
+    BoardNews& news_;
+    int walkFrom_ = 0;  // the square the walk started from
     bool ended_ = false;
 };
 

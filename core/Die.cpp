@@ -49,6 +49,7 @@ void BoardRules::rolldie() {
     s_.scr = static_cast<Small>(s_.scr + v);
     v_.setCaption({Ctl::lscr}, numberCaption(s_.scr));
     showFace(v);
+    news_.thrown(v, s_.scr);
     if (v == 6) {  // a six earns one more throw, added to this one
         showMessage(v_, kLuckyHand);
         // "Move" waits for the extra throw: walking now would walk a half-thrown total.
@@ -60,6 +61,7 @@ void BoardRules::rolldie() {
 void BoardRules::cmdmove_Click() {
     if (ended_) return;
     s_.stp = 1;
+    walkFrom_ = square(s_.turn);
     v_.setEnabled({Ctl::tmov}, true);
     v_.setEnabled({Ctl::cmdmove}, false);
 }

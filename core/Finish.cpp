@@ -9,6 +9,7 @@ void BoardRules::finishPlayer() {
     const int t = s_.turn;
     s_.nwin = static_cast<Small>(s_.nwin + 1);
     const int k = s_.nwin - 1;
+    news_.finished(t, s_.nwin);
     if (s_.nwin >= 1 && s_.nwin <= 3) showMessage(v_, kWinner[k]);
     v_.copyPicture({Ctl::Pwnr, k}, {Ctl::pictrn, t});
     v_.setVisible({Ctl::Pwnr, k}, true);
@@ -36,6 +37,7 @@ void BoardRules::finishPlayer() {
 // Run by passTurn: when all players but one have finished, the last message ends the process.
 bool BoardRules::gameOverCheck() {
     if (s_.nwin < s_.plrmax) return false;
+    news_.gameOver();
     showMessage(v_, kGameOver);
     ended_ = true;
     v_.endProcess();

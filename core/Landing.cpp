@@ -10,6 +10,7 @@ void BoardRules::applyLandingRules() {
     for (int i = 0; i < kSnakes; ++i) {
         if (s_.snkhd[i] == s_.pos[t] - 1) {
             v_.setVisible({Ctl::snk, i}, true);
+            news_.slid(t, s_.snkhd[i], s_.snktl[i]);
             showMessage(v_, kSnakeBite);
             s_.pos[t] = s_.snktl[i];
             placeToken(t, s_.snktl[i]);
@@ -20,6 +21,7 @@ void BoardRules::applyLandingRules() {
     for (int i = 0; i < kLadders; ++i) {
         if (s_.ldrft[i] + 1 == s_.pos[t]) {
             v_.setVisible({Ctl::ldr, i}, true);
+            news_.climbed(t, s_.ldrft[i], s_.ldrtp[i]);
             showMessage(v_, kLadderClimb);
             s_.pos[t] = s_.ldrtp[i];
             placeToken(t, s_.ldrtp[i]);
@@ -29,6 +31,7 @@ void BoardRules::applyLandingRules() {
     }
     for (int j = 0; j <= s_.lastplr; ++j) {
         if (j != t && s_.pos[j] == s_.pos[t] && s_.pos[j] > 1) {
+            news_.sentBack(j, square(j));
             showMessage(v_, kCollision);
             placeAtStart(j);
             s_.pos[j] = 1;

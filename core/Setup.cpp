@@ -40,6 +40,7 @@ void BoardRules::Form_Load(const SetupChoice& setup) {
     s_.pos[1] = 1;
     s_.turn = 0;
     s_.plrmax = s_.lastplr;
+    news_.gameSetUp(s_.lastplr + 1);
 }
 
 }  // namespace kivo

@@ -13,10 +13,12 @@ void BoardRules::tmov_Timer() {
         s_.pos[t] = static_cast<Small>(s_.pos[t] + 1);
         s_.stp = static_cast<Small>(s_.stp + 1);
         if (s_.pos[t] == 101) {  // on square 100: finished, whatever steps remain
+            news_.walkEnded(t, walkFrom_, 100);
             finishPlayer();
             passTurn();
         }
     } else {
+        news_.walkEnded(t, walkFrom_, square(t));
         applyLandingRules();
         passTurn();
     }
@@ -48,6 +50,7 @@ void BoardRules::passTurn() {
     if (gameOverCheck()) return;
     s_.scr = 0;
     v_.setEnabled({Ctl::tmov}, false);
+    news_.turnPassed(t, square(t));
     v_.setEnabled({Ctl::cmdshuffle}, true);
     v_.setFocus({Ctl::cmdshuffle});
     v_.setTop({Ctl::Strn}, v_.top({Ctl::plr, t}));

@@ -92,6 +92,13 @@ void FakeView::endProcess() {
     if (logging) log.push_back("end");
 }
 
+void FakeView::hear(const char* what, std::initializer_list<int> args) {
+    if (!logging || !hearNews) return;
+    std::string line = std::string("news ") + what;
+    for (int a : args) line += " " + std::to_string(a);
+    log.push_back(line);
+}
+
 std::vector<std::string> FakeView::takeLog() {
     std::vector<std::string> out;
     out.swap(log);

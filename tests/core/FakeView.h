@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BoardNews.h"
 #include "BoardView.h"
 #include "DieSource.h"
 #include "Form1Layout.h"
@@ -32,7 +33,9 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-class FakeView : public BoardView {
+// It also hears the rules' news, and logs it among the effects when asked to:
+// "news slid 0 46 17" stands where the rules told it.
+class FakeView : public BoardView, public BoardNews {
 public:
     FakeView();
 
@@ -54,6 +57,17 @@ public:
     void msgBox(const std::string& prompt, int style, const std::string& title) override;
     void endProcess() override;
 
+    void gameSetUp(int players) override { hear("gameSetUp", {players}); }
+    void thrown(int value, int total) override { hear("thrown", {value, total}); }
+    void walkEnded(int slot, int from, int to) override { hear("walkEnded", {slot, from, to}); }
+    void slid(int slot, int head, int tail) override { hear("slid", {slot, head, tail}); }
+    void climbed(int slot, int foot, int top) override { hear("climbed", {slot, foot, top}); }
+    void sentBack(int slot, int square) override { hear("sentBack", {slot, square}); }
+    void finished(int slot, int place) override { hear("finished", {slot, place}); }
+    void turnPassed(int slot, int square) override { hear("turnPassed", {slot, square}); }
+    void gameOver() override { hear("gameOver", {}); }
+    bool hearNews = false;
+
     const ControlState& at(ControlRef c) const;
     ControlState& at(ControlRef c);
 
@@ -72,6 +86,7 @@ public:
     std::vector<std::string> takeLog();
 
 private:
+    void hear(const char* what, std::initializer_list<int> args);
     // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
     std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
 };

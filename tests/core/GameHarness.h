@@ -114,7 +114,7 @@ struct Game {
     BoardState s;
     FakeView v;
     ScriptedDie die;
-    BoardRules rules{s, v, die};
+    BoardRules rules{s, v, die, v};
 
     explicit Game(int players = 2) {
         rules.Form_Load(playersChoice(players));
