@@ -16,8 +16,9 @@ def pytest_addoption(parser):
 @pytest.fixture(scope="module")
 def run(request):
     opt = request.config.getoption
+    width, height = map(int, opt("size").split("x"))
     try:
-        request.config.kivo_run = harness.Run(opt("kivo"), opt("display"), *map(int, opt("size").split("x")), opt("out"))
+        request.config.kivo_run = harness.Run(opt("kivo"), opt("display"), width, height, opt("out"))
     except harness.Skip as why:
         skipped.append(str(why))
         pytest.skip(str(why))

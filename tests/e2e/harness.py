@@ -144,9 +144,10 @@ class Session:
 
     def windows(self, pid):
         """The windows of a process that the window manager keeps, and would frame."""
-        kept, tag = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW), self.atom("_NET_WM_PID")
-        return [w for w in (kept.value if kept else []) if (p := self.x.create_resource_object("window", w)
-                                                             .get_full_property(tag, Xatom.CARDINAL)) and p.value[0] == pid]
+        kept = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
+        windows = [self.x.create_resource_object("window", w) for w in (kept.value if kept else [])]
+        return [w for w in windows if (p := w.get_full_property(self.atom("_NET_WM_PID"), Xatom.CARDINAL))
+                and p.value[0] == pid]
 
     def ask_wm(self, window, message, *data):
         """A message to the window manager about a window, as a pager sends it."""
@@ -283,7 +284,7 @@ class Run:
 
     def report(self):
         """What a failure leaves to read: the last screenshot and the programs' last words."""
-        logs = [f"--- {log}'s output ends:\n{tail(self.s.out / f'{log}.log')}" for log in ("kivo", self.display.log) if log]
+        logs = [f"--- {n}'s output ends:\n{tail(self.s.out / f'{n}.log')}" for n in ("kivo", self.display.log) if n]
         return "\n".join([f"last screenshot: {self.last}", *logs])
 
     def find(self, role, name=None, within=None, depth=20):
