@@ -23,11 +23,11 @@ void Windows::start() {
     flogo().Show();
 }
 
+// Each window is made with the windows its handlers lead to.
 ui::flogo& Windows::flogo() {
     if (!flogo_) {
-        flogo_ = std::make_unique<ui::flogo>(shell_);
-        flogo_->showFrmback = [this] { frmback().Show(); };
-        flogo_->showForm2 = [this] { Form2().Show(); };
+        flogo_ = std::make_unique<ui::flogo>(
+            shell_, [this] { frmback().Show(); }, [this] { Form2().Show(); });
     }
     return *flogo_;
 }
@@ -38,27 +38,20 @@ ui::frmback& Windows::frmback() {
 }
 
 ui::Form2& Windows::Form2() {
-    if (!form2_) {
-        form2_ = std::make_unique<ui::Form2>(shell_);
-        form2_->showForm1 = [this] { Form1().Show(); };
-    }
+    if (!form2_) form2_ = std::make_unique<ui::Form2>(shell_, [this] { Form1().Show(); });
     return *form2_;
 }
 
 ui::Form1& Windows::Form1() {
     if (!form1_) {
         form1_ = std::make_unique<ui::Form1>(
-            shell_, [this] { return Form2().choice(); }, die_);
-        form1_->showFrmend = [this] { frmend().Show(); };
+            shell_, [this] { return Form2().choice(); }, [this] { frmend().Show(); }, die_);
     }
     return *form1_;
 }
 
 ui::frmend& Windows::frmend() {
-    if (!frmend_) {
-        frmend_ = std::make_unique<ui::frmend>(shell_);
-        frmend_->showForm2 = [this] { Form2().Show(); };
-    }
+    if (!frmend_) frmend_ = std::make_unique<ui::frmend>(shell_, [this] { Form2().Show(); });
     return *frmend_;
 }
 

@@ -4,12 +4,13 @@
 // die that rolls 1 to 5 in turn (never the same value twice, never a six).
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdlib>
 #include <memory>
 
 #include "DieSource.h"
+#include "Form1.h"
 #include "Form1Window.h"
+#include "Look.h"
 #include "Shell.h"
 #include "Window.h"
 
@@ -36,26 +37,35 @@ protected:
     void showMessageBox(const QString&, int, const QString&, const QString&) override {}
 };
 
-struct QuietShellHolder {
-    QuietShell shell;
-};
-
-// The board window's owner, for building the window outside the program's window flow.
-class Owner final : private QuietShellHolder, public ui::WindowObject {
-public:
-    Owner() : WindowObject(QuietShellHolder::shell) {}
-
-protected:
-    ui::FormWindow* load() override { return nullptr; }
-};
-
 inline SetupChoice twoPlayers() {
     return SetupChoice{};
 }
 
-// Fusion, as in the game.
+// The board window as its window object loads it, outside the program's window flow: the
+// controls, the rules' view of them, the rules and the speech, on a quiet shell.
+struct Board {
+    explicit Board(DieSource& die)
+        : form(
+              shell, twoPlayers, [] {}, &die) {}
+    // Built, set up for a new game and shown on the stage.
+    ui::Form1Window* load() {
+        form.Show();
+        return form.screen();
+    }
+    void unload() {
+        form.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    BoardRules& rules() { return *form.rules(); }
+    BoardState& state() { return form.state(); }
+
+    QuietShell shell;
+    ui::Form1 form;
+};
+
+// The game's own look.
 inline void prepareApplication() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::setUpLook();
 }
 
 inline void useOffscreenPlatform() {

@@ -26,61 +26,46 @@ PaintCounter& paintCounter() {
     return counter;
 }
 
-// Shows the window and lets the window system expose it: every control paints once.
-void showAndPaint(QWidget* w) {
-    w->show();
+// What the tick caused: the widgets it changed are repainted, nothing else.
+void flush() {
     QCoreApplication::processEvents();
 }
 
 // A shown board for two, the way the game opens it, painted once.
 struct ShownBoard {
-    ShownBoard() : w(new ui::Form1Window(owner, state, die)) {
-        w->rules().Form_Load(twoPlayers());
-        showAndPaint(w);
-    }
-    ~ShownBoard() { delete w; }
-    Owner owner;
-    BoardState state;
+    ShownBoard() : board(die), w(board.load()), state(board.state()) { flush(); }
     CyclingDie die;
+    Board board;
     ui::Form1Window* w;
+    BoardState& state;
 };
-
-// What the tick caused: the widgets it changed are repainted, nothing else.
-void flush() {
-    QCoreApplication::processEvents();
-}
 
 void perTick(benchmark::State& st, long paints) {
     st.counters["paints/tick"] = static_cast<double>(paints) / static_cast<double>(st.iterations());
 }
 
 void BM_BuildAndLoad(benchmark::State& st) {
-    Owner owner;
-    BoardState state;
     CyclingDie die;
+    Board board(die);
     for (auto _ : st) {
-        auto* w = new ui::Form1Window(owner, state, die);
-        w->rules().Form_Load(twoPlayers());
-        benchmark::DoNotOptimize(w);
+        benchmark::DoNotOptimize(board.load());
         st.PauseTiming();
-        delete w;
+        board.unload();
         st.ResumeTiming();
     }
 }
 
-// The same, then shown and painted whole for the first time.
+// The same, then painted whole for the first time.
 void BM_BuildLoadShowPaint(benchmark::State& st) {
-    Owner owner;
-    BoardState state;
     CyclingDie die;
+    Board board(die);
     const long before = paintCounter().paints;
     for (auto _ : st) {
-        auto* w = new ui::Form1Window(owner, state, die);
-        w->rules().Form_Load(twoPlayers());
-        showAndPaint(w);
+        board.load();
+        flush();
         st.PauseTiming();
-        delete w;
-        QCoreApplication::processEvents();
+        board.unload();
+        flush();
         st.ResumeTiming();
     }
     st.counters["paints/build"] =
@@ -92,7 +77,7 @@ void stepTick(ShownBoard& b) {
     BoardState& s = b.state;
     if (s.pos[0] > 99) s.pos[0] = 2;
     s.stp = 1;
-    b.w->rules().tmov_Timer();
+    b.board.rules().tmov_Timer();
 }
 
 void BM_WalkStepTick(benchmark::State& st) {
@@ -129,7 +114,7 @@ void BM_DieAnimationTick(benchmark::State& st) {
     const long before = paintCounter().paints;
     for (auto _ : st) {
         if (b.state.dcount > 10) b.state.dcount = 1;
-        b.w->rules().tdie_Timer();
+        b.board.rules().tdie_Timer();
         flush();
     }
     perTick(st, paintCounter().paints - before);
@@ -154,16 +139,13 @@ int main(int argc, char** argv) {
     {
         QElapsedTimer t;
         t.start();
-        kivo::bench::Owner owner;
-        kivo::BoardState state;
         kivo::bench::CyclingDie die;
-        auto* w = new kivo::ui::Form1Window(owner, state, die);
-        w->rules().Form_Load(kivo::bench::twoPlayers());
+        kivo::bench::Board board(die);
+        board.load();
         const double built = static_cast<double>(t.nsecsElapsed()) / 1e6;
-        kivo::bench::showAndPaint(w);
-        const double painted = static_cast<double>(t.nsecsElapsed()) / 1e6;
-        delete w;
         QCoreApplication::processEvents();
+        const double painted = static_cast<double>(t.nsecsElapsed()) / 1e6;
+        board.unload();
         benchmark::AddCustomContext("first_build_and_load_ms", std::to_string(built));
         benchmark::AddCustomContext("first_build_to_painted_ms", std::to_string(painted));
     }

@@ -159,11 +159,7 @@ int run(StampingApp& app, int throws) {
         if (state.pos[state.turn] > 61) state.pos[state.turn] = 2;
         // The die: its faces, and the number beside them, which changes at the first tick
         // even when the first face spun is the one already shown.
-        app.watch(&stage, [&](QWidget* w) {
-            return within(w, board.lscr) ||
-                   std::any_of(board.f.begin() + 1, board.f.end(),
-                               [w](QWidget* face) { return face && within(w, face); });
-        });
+        app.watch(&stage, [&](QWidget* w) { return within(w, board.lscr) || within(w, board.f); });
         app.reset();
         const QPoint at = board.cmdshuffle->mapTo(&stage, board.cmdshuffle->rect().center());
         const qint64 clicked = app.clock_.nsecsElapsed();

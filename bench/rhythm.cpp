@@ -90,12 +90,10 @@ double worstBy(const std::vector<double>& v, double target) {
 }
 
 int run(int throws, int squares) {
-    Owner owner;
-    BoardState state;
     StampingDie die;
-    auto* w = new ui::Form1Window(owner, state, die);
-    w->rules().Form_Load(twoPlayers());
-    w->show();
+    Board board(die);
+    ui::Form1Window* w = board.load();
+    BoardState& state = board.state();
     idle(300);  // the board is up and painted
 
     TickStamps stamps(*w->tdie, *w->tmov);
@@ -170,7 +168,7 @@ int run(int throws, int squares) {
         stamps.walk.back() - moved, 300 * (squares + 1), worstDrift);
 
     qApp->removeEventFilter(&stamps);
-    delete w;
+    board.unload();
     return 0;
 }
 

@@ -47,7 +47,8 @@ TEST(News, ThrowWalkAndTurn) {
     // focus, so its news is there when the focus arrives.
     expectBetween(log, fx::vis("plr(0)", true), "news walkEnded 0 0 8", fx::top("Picptr", 1560));
     expectBetween(log, fx::en("tmov", false), "news turnPassed 1 0", fx::en("cmdshuffle", true));
-    EXPECT_EQ(newsOf(log), (std::vector<std::string>{"news walkEnded 0 0 8", "news turnPassed 1 0"}));
+    EXPECT_EQ(newsOf(log),
+              (std::vector<std::string>{"news walkEnded 0 0 8", "news turnPassed 1 0"}));
 }
 
 TEST(News, SnakeLadderAndSentBack) {

@@ -304,9 +304,9 @@ private:
         // may still arrive at the button that ended it.
         if (ended_) return;
         ended_ = true;
-        kivo::ui::Form1Window* board = windows_->Form1().screen();
+        const kivo::BoardRules* rules = windows_->Form1().rules();
         const kivo::ui::frmendWindow* end = windows_->frmend().screen();
-        if (board && board->rules().ended()) {
+        if (rules && rules->ended()) {
             ++gamesOver_;
         } else if (last_ == Last::Close) {
             ++closes_;
@@ -334,7 +334,7 @@ private:
     void checkBoard() {
         kivo::ui::Form1Window* board = windows_->Form1().screen();
         const kivo::BoardState& s = windows_->Form1().state();
-        if (board->rules().ended()) return;
+        if (windows_->Form1().rules()->ended()) return;
         // From a box's opening until its handler goes on, even after the box was answered.
         const bool boxOpen = shell_.messageBoxOpen();
         if (board->tdie->enabled() && board->tmov->enabled()) {

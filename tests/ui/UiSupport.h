@@ -89,6 +89,9 @@ protected:
     void showMessageBox(const QString& prompt, int style, const QString& title,
                         const QString& about) override {
         shown.push_back({prompt, style, title, about});
+        // What was posted to happen once the events in hand are handled happens while the box
+        // is open, as in a box's own loop: a notice to a screen reader, say.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         if (onOpen) onOpen(shown.back());
         if (realBoxes) Shell::showMessageBox(prompt, style, title, about);
     }

@@ -138,7 +138,7 @@ private slots:
         ScriptedDie die;
         die.push({6, 3});
         Form1 form(
-            answer_, [] { return SetupChoice{}; }, &die);
+            answer_, [] { return SetupChoice{}; }, [] {}, &die);
         form.Show();
         Form1Window* board = form.screen();
         answer_.onOpen = [&](const Shown& s) {

@@ -123,8 +123,7 @@ private slots:
         die_ = ScriptedDie{};
         frmendShown_ = 0;
         form_ = std::make_unique<ui::Form1>(
-            answer_, [this] { return choice_; }, &die_);
-        form_->showFrmend = [this] { ++frmendShown_; };
+            answer_, [this] { return choice_; }, [this] { ++frmendShown_; }, &die_);
     }
 
     void cleanup() {
@@ -268,32 +267,16 @@ private slots:
         QFETCH(QList<QPoint>, pips);
         auto* b = open();
         QVERIFY(b);
-        ui::Frame* frame = b->f[face];
-        QCOMPARE(frame->geometry(), pxRect(1440, 6960, 855, 975));
-        QVERIFY(frame->isHidden());
-
+        ui::DieFaces* die = b->f;  // the six faces at one place
+        QCOMPARE(die->geometry(), pxRect(1440, 6960, 855, 975));
+        QVERIFY(die->isHidden());
+        die->setFaceVisible(face, true);
+        QVERIFY(die->isVisibleTo(b));
         QList<QPoint> expected;
         for (const QPoint& p : pips) expected << QPoint(px(p.x()), px(p.y()));
-        QList<QPoint> found;
-        int silver = 0;
-        for (auto* shape : childrenOfKind<ui::Shape>(frame, Qt::FindDirectChildrenOnly)) {
-            if (shape->geometry() == pxRect(120, 240, 615, 615)) {
-                ++silver;
-            } else {
-                QCOMPARE(shape->size(), QSize(9, 9));  // 135 x 135
-                found << shape->pos();
-            }
-        }
-        QCOMPARE(silver, 1);
-        auto byPlace = [](const QPoint& a, const QPoint& c) {
-            return std::pair(a.y(), a.x()) < std::pair(c.y(), c.x());
-        };
-        std::sort(found.begin(), found.end(), byPlace);
-        std::sort(expected.begin(), expected.end(), byPlace);
-        QCOMPARE(found, expected);
 
         // Drawn: a black round pip on every place of the face, silver on the others.
-        const QImage img = paint(frame);
+        const QImage img = paint(die);
         for (int x : {240, 360, 480}) {
             for (int y : {360, 480, 600}) {
                 const QPoint corner(px(x), px(y));
@@ -336,7 +319,7 @@ private slots:
 
         QCOMPARE(b->lscr->text(), QStringLiteral("??"));
         QCOMPARE(b->lscr->geometry(), pxRect(2400, 7200, 660, 660));
-        for (int k = 1; k <= 6; ++k) QVERIFY(b->f[k]->isHidden());
+        QVERIFY(b->f->isHidden());
         for (int i = 0; i < 11; ++i) QVERIFY(b->snk[i]->isHidden() && b->ldr[i]->isHidden());
 
         QVERIFY(b->Lplc[0]->isVisible());
@@ -395,12 +378,12 @@ private slots:
         for (QObject* o : b->children()) {  // bottom first
             auto* w = qobject_cast<QWidget*>(o);
             if (!w) continue;
-            if (dynamic_cast<ui::PictureBox*>(w) || dynamic_cast<ui::Frame*>(w) ||
+            if (dynamic_cast<ui::PictureBox*>(w) || dynamic_cast<ui::DieFaces*>(w) ||
                 dynamic_cast<ui::Button*>(w)) {
                 aboveSeen = true;
                 continue;
             }
-            QVERIFY2(!aboveSeen, "a drawn item over a picture box, frame or button");
+            QVERIFY2(!aboveSeen, "a drawn item over a picture box, the die or a button");
             const int level = in(b->Lpos, w)                         ? 1
                               : (in(b->imsnk, w) || in(b->Imldr, w)) ? 2
                               : (in(b->snk, w) || in(b->ldr, w))     ? 3
@@ -451,7 +434,7 @@ private slots:
     void rollDisplayShowsElevenWhole() {
         auto* b = open();
         QVERIFY(b);
-        b->setCaption({Ctl::lscr}, " 11");
+        b->lscr->setCaption(QStringLiteral(" 11"));
         const QImage img = paint(b->lscr);
         const int w = img.width();
         int inkRight = -1;
@@ -507,8 +490,8 @@ private slots:
         die_.push({3});
         auto* b = open();
         QVERIFY(b);
-        b->rules().cmdshuffle_Click();
-        for (int i = 0; i < 11; ++i) b->rules().tdie_Timer();
+        form_->rules()->cmdshuffle_Click();
+        for (int i = 0; i < 11; ++i) form_->rules()->tdie_Timer();
         QWidget* stage = b->window();
         const QRect before = stage->geometry();
         stage->setGeometry(0, 0, 1700, 1200);  // s = 2: 1580 x 1200, centred
@@ -517,7 +500,7 @@ private slots:
         QCOMPARE(b->cmdshuffle->geometry(), QRect(16, 1008, 130, 82));
         QCOMPARE(b->cmdshuffle->font().pointSizeF(), 24.0);
         QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));
-        QVERIFY(b->f[3]->isVisible());
+        QVERIFY(b->f->faceVisible(3));
         QCOMPARE(int{form_->state().scr}, 3);
         stage->setGeometry(before);
         QCOMPARE(b->Lpos[0]->geometry(), pxRect(3480, 8160, 795, 750));
@@ -539,13 +522,11 @@ private slots:
             QString caption;
         };
         std::vector<FaceShown> faces;
-        Spy faceSpy([&](QObject* o, QEvent* e) {
-            if (e->type() != QEvent::Show) return;
+        b->tdie->onTick([&] {  // after the rules' own handler of each tick
             for (int k = 1; k <= 6; ++k) {
-                if (o == b->f[k]) faces.push_back({k, clock.elapsed(), b->lscr->text()});
+                if (b->f->faceVisible(k)) faces.push_back({k, clock.elapsed(), b->lscr->text()});
             }
         });
-        for (int k = 1; k <= 6; ++k) b->f[k]->installEventFilter(&faceSpy);
 
         const qint64 shuffled = clock.elapsed();
         QTest::mouseClick(b->cmdshuffle, Qt::LeftButton);
@@ -573,7 +554,7 @@ private slots:
         QVERIFY2(faces.back().ms - shuffled < 1000, "a throw is over in well under a second");
 
         QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));
-        for (int k = 1; k <= 6; ++k) QCOMPARE(b->f[k]->isVisible(), k == 3);
+        for (int k = 1; k <= 6; ++k) QCOMPARE(b->f->faceVisible(k), k == 3);
         QVERIFY(b->cmdmove->isEnabled());
         QCOMPARE(b->focusWidget(), b->cmdmove);
         QVERIFY(!b->cmdshuffle->isEnabled());
@@ -631,7 +612,7 @@ private slots:
         QVERIFY(!b->cmdmove->isEnabled());
         QCOMPARE(b->focusWidget(), b->cmdshuffle);
         QCOMPARE(b->lscr->text(), QStringLiteral(" 3"));  // the roll stays shown
-        QVERIFY(b->f[3]->isVisible());
+        QVERIFY(b->f->faceVisible(3));
         QVERIFY(answer_.shown.empty());
     }
 
@@ -680,12 +661,11 @@ private slots:
         poll.start();
         // The extra throw's first animation tick, after the box: "Move" is off meanwhile.
         bool afterLuckySeen = false;
-        Spy extraThrow([&](QObject*, QEvent* e) {
-            if (e->type() != QEvent::Show || seen.size() != 1 || afterLuckySeen) return;
+        b->tdie->onTick([&] {
+            if (seen.size() != 1 || afterLuckySeen) return;
             afterLuckySeen = true;
             afterLucky = !b->cmdmove->isEnabled() && b->tdie->enabled();
         });
-        b->f[1]->installEventFilter(&extraThrow);
 
         clickThroughWindow(b->cmdshuffle);
         QTRY_VERIFY_WITH_TIMEOUT(!seen.empty(), 5000);

@@ -86,12 +86,11 @@ private slots:
         answer_.reset();
         boardShown_ = 0;
         loadedWhileBoardLoads_ = false;
-        form_ = std::make_unique<ui::Form2>(answer_);
-        form_->showForm1 = [this] {
+        form_ = std::make_unique<ui::Form2>(answer_, [this] {
             ++boardShown_;
             loadedWhileBoardLoads_ = form_->loaded();
             if (loadedWhileBoardLoads_) readByBoard_ = form_->choice();
-        };
+        });
     }
 
     void cleanup() {

@@ -96,7 +96,7 @@ private slots:
         // Player 2 walks from square 97 onto 100 and is listed first among the winners.
         windows.Form1().state().pos[1] = 98;
         die.push({1, 3});
-        BoardRules& rules = board->rules();
+        BoardRules& rules = *windows.Form1().rules();
         for (int turn = 0; turn < 2; ++turn) {
             rules.cmdshuffle_Click();
             for (int i = 0; i < 11; ++i) rules.tdie_Timer();

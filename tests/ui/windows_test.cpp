@@ -124,7 +124,7 @@ private slots:
         QVERIFY(!backdrop->isEnabled());
         QCOMPARE(backdrop->geometry(), stage->rect());
         QCOMPARE(backdrop->palette().color(QPalette::Window), bgrColor(0x00404080));
-        QVERIFY(backdrop->findChildren<QWidget*>().isEmpty());
+        QVERIFY(childrenOfKind<ui::Control>(backdrop).empty());  // no controls
 
         // A click on the ground does nothing and raises nothing: the splash stays in front
         // with the keyboard.
@@ -292,14 +292,15 @@ private slots:
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2 frmback"));
 
         QStringList whileBoardLoads;
-        auto showBoard = win.Form2().showForm1;
-        win.Form2().showForm1 = [&] {
-            showBoard();
+        Spy boardShows([&](QObject* o, QEvent* e) {
+            if (e->type() != QEvent::Show || !win.Form1().loaded() || o != win.Form1().window())
+                return;
             // The board lies in front of the set-up card until that is unloaded.
             const bool boardInFront =
                 inFront(win.Form1().window(), win.Form2().window()->geometry().center());
             whileBoardLoads << loadedWindows(win) + (boardInFront ? "" : " (set-up in front)");
-        };
+        });
+        qApp->installEventFilter(&boardShows);
         QStringList ladderLines;
         answer_.onOpen = [&](const Shown& s) {
             if (s.title != QLatin1String("MOVE UP") || !win.Form1().loaded()) return;

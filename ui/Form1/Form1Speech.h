@@ -1,52 +1,43 @@
 #pragma once
-// What a screen reader says of the board: every square and die face; the tokens, the roll
-// display, the turn pointer and the winners as the game changes them; who rolled what, on
-// "Move"; how the last walk ended and whose turn it is, on "Shuffle"; and whom each message
-// box concerns.
+// What a screen reader says of the board. It hears the rules' news and tells it where a
+// reader finds it: in the name of the control that takes the focus for it ("Move, Ann rolled
+// 4"; "Shuffle, Ann walked from 3 to 7. Bob's turn, at the start."), and, for what happens
+// without the focus moving, in a notification (a slide, a climb, a token sent back, a finish,
+// the game's end, its first turn). Squares, tokens, the die, the roll and the winners are named
+// for a reader looking round the board.
 
 #include <QString>
-#include <QStringList>
-#include <string>
 
+#include "BoardNews.h"
 #include "BoardState.h"
-#include "Controls.h"
 
 namespace kivo::ui {
 
 class Form1Window;
+class Notice;
 
-class BoardSpeech {
+class BoardSpeech : public BoardNews {
 public:
-    BoardSpeech(Form1Window& board, const BoardState& state) : b_(board), s_(state) {}
+    BoardSpeech(Form1Window& board, const BoardState& state, Notice& notice);
 
-    // Names every control that has something to say; once, when the board is built.
-    void nameAll();
-    // Keeps what is said of a control current after the rules changed it.
-    void changed(ControlRef c);
-    // "Move" sets the current player's token walking.
-    void walkStarts();
-    // Whom the box about to open concerns: "Ann slides from 46 to 17".
-    QString boxAbout(const std::string& title);
+    void gameSetUp(int players) override;
+    void thrown(int value, int total) override;
+    void walkEnded(int slot, int from, int to) override;
+    void slid(int slot, int head, int tail) override;
+    void climbed(int slot, int foot, int top) override;
+    void sentBack(int slot, int square) override;
+    void finished(int slot, int place) override;
+    void turnPassed(int slot, int square) override;
+    void gameOver() override;
 
 private:
-    QString name(int slot) const;
-    int square(int slot) const;     // 0 at the start
-    QString where(int slot) const;  // "on square 12", "at the start"
-    void rolled();
-    void turnPassed();
-
-    // What happened on the last walk, told once the turn has passed.
-    struct Walk {
-        int slot = -1;  // none yet
-        QString name;
-        QStringList via;       // "up the ladder from 7"
-        QStringList sentBack;  // players sent back to the start
-        int place = 0;         // 1 to 3 when the walk finished on 100
-    };
+    QString name(int slot) const;  // as the board shows it
+    void nameTokens();
 
     Form1Window& b_;
     const BoardState& s_;
-    Walk walk_;
+    Notice& notice_;
+    QString walk_;  // how the last walk ended, told when the turn passes
 };
 
 }  // namespace kivo::ui

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "Form1Layout.h"
-#include "Form1Speech.h"
 #include "SharedPictures.h"
 #include "Shell.h"
 
@@ -28,22 +27,19 @@ QString qs(const std::string& s) {
 
 }  // namespace
 
-Form1Window::Form1Window(WindowObject& owner, BoardState& state, DieSource& die)
-    : FormWindow(owner, L::kForm), rules_(state, *this, die), speech_(*this, state) {
+Form1Window::Form1Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
     loadForm1Pictures();
     shared::loadPictures();
     // Creation order is stacking order: squares, markers, lines, the other drawn items, then
-    // the turn marker, the picture boxes, the die frames and the buttons on top.
+    // the turn marker, the picture boxes, the die and the buttons on top.
     buildBoard();
     buildPanel();
-    buildDie();
+    const L::Design die = L::design({Ctl::f, 1});
+    f = new DieFaces(this, die.rect, die.back);
     buildButtons();
-    speech_.nameAll();
-    tdie = new Timer(this, L::kTdieInterval, [this] { rules_.tdie_Timer(); });
-    tmov = new Timer(this, L::kTmovInterval, [this] { rules_.tmov_Timer(); });
+    tdie = new Timer(this, L::kTdieInterval);
+    tmov = new Timer(this, L::kTmovInterval);
 }
-
-Form1Window::~Form1Window() = default;
 
 void Form1Window::buildBoard() {
     for (int n = 1; n <= 100; ++n) {
@@ -120,20 +116,6 @@ void Form1Window::buildPanel() {
     }
 }
 
-void Form1Window::buildDie() {
-    const ShapeStyle silver{.filled = true, .fill = L::kDieSilver, .border = L::kDieBorder};
-    const ShapeStyle pip{.circle = true, .filled = true, .fill = L::kPipColor, .bordered = false};
-    for (int face = 1; face <= 6; ++face) {
-        const L::Design d = L::design({Ctl::f, face});
-        f[face] = new Frame(this, {d.rect, "", {}, d.back, false});
-        new Shape(f[face], L::kDieSquare, silver);
-        for (const L::Pip& p : L::pips(face)) {
-            new Shape(f[face], {p.left, p.top, L::kPipSize, L::kPipSize}, pip);
-        }
-        f[face]->hide();
-    }
-}
-
 void Form1Window::buildButtons() {
     auto make = [&](Ctl kind) {
         const L::Design d = L::design({kind});
@@ -146,8 +128,6 @@ void Form1Window::buildButtons() {
     cmdmove = make(Ctl::cmdmove);
     cmdshuffle = make(Ctl::cmdshuffle);
     Cmdexit = make(Ctl::Cmdexit);
-    onClick(cmdshuffle, [this] { rules_.cmdshuffle_Click(); });
-    onClick(cmdmove, [this] { rules_.cmdmove_Click(); });
     orderTabs();
 }
 
@@ -163,7 +143,7 @@ Control& Form1Window::control(ControlRef c) const {
         case Ctl::Lplc: return *Lplc.at(i);
         case Ctl::Pwnr: return *Pwnr.at(i);
         case Ctl::lwnr: return *lwnr.at(i);
-        case Ctl::f: return *f.at(i);
+        case Ctl::f: return *f;
         case Ctl::lscr: return *lscr;
         case Ctl::snk: return *snk.at(i);
         case Ctl::ldr: return *ldr.at(i);
@@ -182,62 +162,6 @@ Label* Form1Window::label(ControlRef c) const {
 
 PictureBox* Form1Window::pictureBox(ControlRef c) const {
     return dynamic_cast<PictureBox*>(&control(c));
-}
-
-std::uint32_t Form1Window::formBackColor() const {
-    return L::kFormBack;
-}
-
-void Form1Window::setVisible(ControlRef c, bool on) {
-    control(c).widget()->setVisible(on);
-}
-
-void Form1Window::setEnabled(ControlRef c, bool on) {
-    if (c.kind == Ctl::tdie || c.kind == Ctl::tmov) {
-        if (c.kind == Ctl::tmov && on) speech_.walkStarts();
-        timer(c.kind).setEnabled(on);
-    } else {
-        QWidget* w = control(c).widget();
-        // A button losing the focus as it is disabled would hand it to the next one, and a
-        // second Space meant for "Move" would press "Cancel"; the window keeps it instead.
-        if (!on && focusWidget() == w) FormWindow::setFocus(Qt::OtherFocusReason);
-        w->setEnabled(on);
-    }
-}
-
-std::string Form1Window::caption(ControlRef c) const {
-    return label(c)->caption().toStdString();
-}
-
-void Form1Window::setCaption(ControlRef c, const std::string& text) {
-    label(c)->setCaption(qs(text));
-    speech_.changed(c);
-}
-
-void Form1Window::setLeft(ControlRef c, float twips) {
-    control(c).setLeft(twips);
-    speech_.changed(c);
-}
-
-void Form1Window::setTop(ControlRef c, float twips) {
-    control(c).setTop(twips);
-    speech_.changed(c);
-}
-
-void Form1Window::copyPicture(ControlRef to, ControlRef from) {
-    pictureBox(to)->setPicture(pictureBox(from)->picture());
-}
-
-void Form1Window::setFocus(ControlRef c) {
-    control(c).widget()->setFocus(Qt::OtherFocusReason);
-}
-
-void Form1Window::msgBox(const std::string& prompt, int style, const std::string& title) {
-    shell().messageBox(qs(prompt), style, qs(title), speech_.boxAbout(title));
-}
-
-void Form1Window::endProcess() {
-    shell().end();
 }
 
 }  // namespace kivo::ui

@@ -1,12 +1,12 @@
 #pragma once
-// The board window's screen window: every control of the layout, and the rules' view of them.
+// The board window's screen window: every control of its layout, built from the layout data,
+// by the names the rules use.
 
 #include <array>
 
-#include "BoardRules.h"
 #include "Button.h"
-#include "Form1Speech.h"
-#include "Frame.h"
+#include "Controls.h"
+#include "DieFaces.h"
 #include "Label.h"
 #include "PictureBox.h"
 #include "Shape.h"
@@ -15,33 +15,11 @@
 
 namespace kivo::ui {
 
-class Form1Window : public FormWindow, public BoardView {
+class Form1Window : public FormWindow {
 public:
-    Form1Window(WindowObject& owner, BoardState& state, DieSource& die);
-    ~Form1Window() override;
+    explicit Form1Window(WindowObject& owner);
 
-    BoardRules& rules() { return rules_; }
-
-    // BoardView
-    float left(ControlRef c) const override { return control(c).twips().left; }
-    float top(ControlRef c) const override { return control(c).twips().top; }
-    float width(ControlRef c) const override { return control(c).twips().width; }
-    float height(ControlRef c) const override { return control(c).twips().height; }
-    void setLeft(ControlRef c, float twips) override;
-    void setTop(ControlRef c, float twips) override;
-    std::uint32_t backColor(ControlRef c) const override { return control(c).backColor(); }
-    void setBackColor(ControlRef c, std::uint32_t bgr) override { control(c).setBackColor(bgr); }
-    std::uint32_t formBackColor() const override;
-    void setVisible(ControlRef c, bool on) override;
-    void setEnabled(ControlRef c, bool on) override;
-    std::string caption(ControlRef c) const override;
-    void setCaption(ControlRef c, const std::string& text) override;
-    void copyPicture(ControlRef to, ControlRef from) override;
-    void setFocus(ControlRef c) override;
-    void msgBox(const std::string& prompt, int style, const std::string& title) override;
-    void endProcess() override;
-
-    // The controls, by the names the rules use.
+    // The control a rule names; the six die faces f1..f6 are one control.
     Control& control(ControlRef c) const;
     Label* label(ControlRef c) const;
     PictureBox* pictureBox(ControlRef c) const;
@@ -59,7 +37,7 @@ public:
     Label* Label1 = nullptr;
     std::array<Label*, 3> Lplc{}, lwnr{};
     std::array<PictureBox*, 3> Pwnr{};
-    std::array<Frame*, 7> f{};  // f[1]..f[6]
+    DieFaces* f = nullptr;  // f1..f6
     Label* lscr = nullptr;
     Button* cmdmove = nullptr;
     Button* cmdshuffle = nullptr;
@@ -71,11 +49,7 @@ public:
 private:
     void buildBoard();
     void buildPanel();
-    void buildDie();
     void buildButtons();
-
-    BoardRules rules_;
-    BoardSpeech speech_;
 };
 
 }  // namespace kivo::ui

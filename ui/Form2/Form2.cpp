@@ -66,7 +66,7 @@ void Form2::cmdgo_Click() {
             return;
         }
     }
-    if (showForm1) showForm1();  // the board reads this window while it loads
+    showForm1_();  // the board reads this window while it loads
     Unload();
 }
 

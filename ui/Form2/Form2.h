@@ -12,9 +12,8 @@ namespace kivo::ui {
 
 class Form2 : public WindowOf<Form2Window> {
 public:
-    using WindowOf::WindowOf;
-
-    std::function<void()> showForm1;
+    // showForm1: where "GO" leads.
+    Form2(Shell& shell, Go showForm1) : WindowOf(shell), showForm1_(std::move(showForm1)) {}
 
     // What the window shows now, as the board's set-up reads it.
     SetupChoice choice() const;
@@ -26,6 +25,9 @@ public:
 
 protected:
     FormWindow* load() override;
+
+private:
+    Go showForm1_;
 };
 
 }  // namespace kivo::ui

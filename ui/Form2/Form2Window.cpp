@@ -24,14 +24,18 @@ Form2Window::Form2Window(WindowObject& owner) : FormWindow(owner, L::kForm) {
 
     Frame2 = new Frame(this, L::kFrame2);
     Frame2->hide();
-    new Label(Frame2, L::kLabel1);
-    Tp1 = new TextBox(Frame2, L::kTp1);
-    new Label(Frame2, L::kLabel3);
-    Tp2 = new TextBox(Frame2, L::kTp2);
-    new Label(Frame2, L::kLabel2);
-    Tp3 = new TextBox(Frame2, L::kTp3);
-    new Label(Frame2, L::kLabel4);
-    Tp4 = new TextBox(Frame2, L::kTp4);
+    // Each "Player n :" labels its name box, so a reader says it with the box, not again
+    // among the frame's texts.
+    const auto named = [this](const layout::Text& label, const layout::TextBoxLook& look) {
+        auto* l = new Label(Frame2, label);
+        auto* box = new TextBox(Frame2, look);
+        l->setBuddy(box);
+        return box;
+    };
+    Tp1 = named(L::kLabel1, L::kTp1);
+    Tp2 = named(L::kLabel3, L::kTp2);
+    Tp3 = named(L::kLabel2, L::kTp3);
+    Tp4 = named(L::kLabel4, L::kTp4);
     int player = 1;
     for (TextBox* t : {Tp1, Tp2, Tp3, Tp4}) {
         t->setEnabled(false);

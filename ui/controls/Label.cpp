@@ -9,20 +9,6 @@
 namespace kivo::ui {
 
 namespace {
-// Every control character as its symbol: one line shows all of the caption.
-QString visible(QString text) {
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20)
-            c = QChar(0x2400 + u);  // the control pictures
-        else if (u == 0x7F)
-            c = QChar(0x2421);  // delete
-        else if (u == 0x85 || u == 0x2028 || u == 0x2029)
-            c = QChar(0x2424);  // line breaks
-    }
-    return text;
-}
-
 // Whether Qt finds a glyph for every character, in the font or in one it falls back to.
 bool drawable(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);
@@ -36,6 +22,19 @@ bool drawable(const QString& text, const QFont& font) {
     return true;
 }
 }  // namespace
+
+QString shownText(QString text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20)
+            c = QChar(0x2400 + u);  // the control pictures
+        else if (u == 0x7F)
+            c = QChar(0x2421);  // delete
+        else if (u == 0x85 || u == 0x2028 || u == 0x2029)
+            c = QChar(0x2424);  // line breaks
+    }
+    return text;
+}
 
 Label::Label(QWidget* parent, TwipsRect rect, const layout::LabelLook& look, const QString& caption,
              float maxWidth)
@@ -65,7 +64,7 @@ Label::Label(QWidget* parent, const layout::Text& text)
 
 void Label::setCaption(const QString& text) {
     caption_ = text;
-    setText(visible(text));
+    setText(shownText(text));
     if (look_.autoSize) {
         setFont(face());
         fitToText();

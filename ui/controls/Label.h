@@ -8,6 +8,10 @@
 
 namespace kivo::ui {
 
+// The text with every control character as its symbol (a newline as U+240A, a NUL as U+2400),
+// so that one line shows, and a screen reader says, all of it.
+QString shownText(QString text);
+
 class Label : public QLabel, public Control {
 public:
     // maxWidth: a label sized to its text grows no wider than this (0: no limit).
@@ -15,10 +19,13 @@ public:
           float maxWidth = 0);
     Label(QWidget* parent, const layout::Text& text);
 
-    // As the program set it; a control character in it shows as its symbol (a newline as
-    // U+240A, a tab as U+2409), so that one line shows all of it.
+    // As the program set it; shown as shownText() gives it.
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+
+    // Read by a screen reader as a picture by its name, not as text among a window's labels
+    // (the board's squares, which show a number or a marker).
+    bool readsAsPicture() const { return look_.picture; }
 
 protected:
     void applyBackColor() override;

@@ -66,8 +66,10 @@ MessageCard::MessageCard(QWidget* layer, const BoxText& text, double scale)
 }
 
 void MessageCard::centre() {
-    const QWidget* layer = parentWidget();
-    move((layer->width() - width()) / 2, (layer->height() - height()) / 2);
+    const QWidget* stage = window();
+    const QPoint middle =
+        parentWidget()->mapFrom(stage, QPoint(stage->width() / 2, stage->height() / 2));
+    move(middle - QPoint(width() / 2, height() / 2));
 }
 
 // The title strip, as the platform draws an active window's title, and a thin edge round it.
@@ -102,9 +104,9 @@ bool MessageCard::focusNextPrevChild(bool next) {
     return true;
 }
 
-BoxLayer::BoxLayer(QWidget* stage, const BoxText& text, double scale)
-    : QWidget(stage), box_(this, text, scale) {
-    setGeometry(stage->rect());
+BoxLayer::BoxLayer(QWidget* card, const BoxText& text, double scale)
+    : QWidget(card), box_(this, text, scale) {
+    setGeometry(card->rect());
 }
 
 void BoxLayer::exec() {

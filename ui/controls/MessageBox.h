@@ -1,9 +1,9 @@
 #pragma once
 // A message box as a card on the stage: the platform's box (the icon of its style, the prompt
 // and one "OK" button) under a title strip with the box's title, drawn at the stage's scale
-// and centred on it, in front of every other card. It lies on a layer that covers the whole
-// stage: nothing beneath the box takes a click, and a click anywhere beneath gives the
-// keyboard back to the box.
+// and centred on it, in front of every other card. It lies on a layer over the card in front:
+// nothing beneath the box takes a click, and a click anywhere beneath gives the keyboard back
+// to the box.
 
 #include <QMessageBox>
 #include <QWidget>
@@ -25,7 +25,7 @@ public:
     QAbstractButton* ok() const { return button(QMessageBox::Ok); }
     // The icon of the box's style, drawn at the stage's scale.
     Icon shownIcon() const { return icon_; }
-    // Centred on the layer, which covers the stage.
+    // Centred on the stage.
     void centre();
 
 protected:
@@ -38,10 +38,11 @@ private:
     int strip_;  // the title strip's height
 };
 
-// The layer a box lies on: transparent, covering the stage, taking every click beneath the box.
+// The layer a box lies on: transparent, covering the card in front, taking every click
+// beneath the box.
 class BoxLayer : public QWidget {
 public:
-    BoxLayer(QWidget* stage, const BoxText& text, double scale);
+    BoxLayer(QWidget* card, const BoxText& text, double scale);
 
     MessageCard& box() { return box_; }
     // Shows the box with the keyboard on "OK" and waits until it is dismissed.

@@ -1,12 +1,16 @@
 #include "Roles.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
+#include "Control.h"
 #include "Frame.h"
+#include "Label.h"
 #include "MessageBox.h"
-#include "PictureBox.h"
-#include "Shape.h"
+#include "Notice.h"
 #include "Stage.h"
 #include "Window.h"
 
@@ -26,20 +30,40 @@ public:
     }
 };
 
+// Where the keyboard waits: not there for a screen reader, and never focused as far as it can
+// tell, so the focus landing there is not read out.
+class Unheard : public QAccessibleWidget {
+public:
+    explicit Unheard(QWidget* w) : QAccessibleWidget(w, QAccessible::Client) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.focusable = false;
+        s.focused = false;
+        return s;
+    }
+};
+
 QAccessibleInterface* roleOf(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (!w) return nullptr;
     if (dynamic_cast<Stage*>(w)) return new QAccessibleWidget(w, QAccessible::Window);
+    if (dynamic_cast<FocusPark*>(w)) return new Unheard(w);
+    if (dynamic_cast<Notice*>(w)) return new QAccessibleWidget(w, QAccessible::Notification);
     if (auto* card = dynamic_cast<FormWindow*>(w)) {
         return new QAccessibleWidget(
             w, card->placement() == Placement::Ground ? QAccessible::Pane : QAccessible::Dialog);
+    }
+    if (auto* label = dynamic_cast<Label*>(w); label && label->readsAsPicture()) {
+        return new Drawing(w);
     }
     if (auto* frame = dynamic_cast<Frame*>(w)) {
         if (frame->captioned()) return new QAccessibleWidget(w, QAccessible::Grouping);
         return new Drawing(w);
     }
-    if (dynamic_cast<PictureBox*>(w) || dynamic_cast<Image*>(w) || dynamic_cast<Shape*>(w) ||
-        dynamic_cast<Line*>(w)) {
+    // The other controls that are neither text nor input draw: pictures, shapes, lines, dice.
+    if (dynamic_cast<Control*>(w) && !qobject_cast<QLabel*>(w) &&
+        !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w)) {
         return new Drawing(w);
     }
     if (qobject_cast<QMessageBox*>(w)) return new QAccessibleWidget(w, QAccessible::AlertMessage);

@@ -22,23 +22,30 @@ void Shape::applyBackColor() {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, style_.circle);
-    const qreal penWidth = style_.borderPx * scale();
-    const qreal inset = style_.bordered ? penWidth / 2.0 : 0.0;
-    const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    p.setBrush(style_.filled ? QBrush(bgr(backColor())) : Qt::NoBrush);
-    if (style_.bordered) {
-        QPen pen(bgr(style_.border), penWidth);
+    drawShape(p, rect(), style_, backColor(), scale());
+}
+
+void drawShape(QPainter& p, const QRect& area, const ShapeStyle& style, std::uint32_t fill,
+               double scale) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, style.circle);
+    const qreal penWidth = style.borderPx * scale;
+    const qreal inset = style.bordered ? penWidth / 2.0 : 0.0;
+    const QRectF r = QRectF(area).adjusted(inset, inset, -inset, -inset);
+    p.setBrush(style.filled ? QBrush(bgr(fill)) : Qt::NoBrush);
+    if (style.bordered) {
+        QPen pen(bgr(style.border), penWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
     } else {
         p.setPen(Qt::NoPen);
     }
-    if (style_.circle) {
+    if (style.circle) {
         p.drawEllipse(r);
     } else {
         p.drawRect(r);
     }
+    p.restore();
 }
 
 namespace {

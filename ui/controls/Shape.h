@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 #include "Control.h"
 
 namespace kivo::ui {
@@ -17,6 +19,10 @@ struct ShapeStyle {
     std::uint32_t border = 0;
     int borderPx = 1;
 };
+
+// Draws a shape of that style filling the area, at a scale.
+void drawShape(QPainter& p, const QRect& area, const ShapeStyle& style, std::uint32_t fill,
+               double scale);
 
 class Shape : public QWidget, public Control {
 public:

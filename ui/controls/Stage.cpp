@@ -41,7 +41,12 @@ private:
     xcb_window_t window_ = 0;
 };
 
-Stage::Stage(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), shell_(shell) {
+// The notice lies on the stage itself, outside every card: a screen reader then says no card's
+// texts before what it tells.
+Stage::Stage(Shell& shell)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      shell_(shell),
+      notice_(new Notice(this)) {
     setWindowTitle(QString::fromUtf8(layout::kStage.title));
     setAccessibleName(QString::fromUtf8(layout::kStage.name));
     fillGround(*this, layout::kStage.back);
@@ -88,9 +93,21 @@ void Stage::show(FormWindow& card) {
         card.firstFocus()->setFocus(Qt::OtherFocusReason);
 }
 
+// The card in front, which a box lies on: a screen reader then finds the box within the window
+// it concerns, and the keyboard comes back to that window without leaving it.
+QWidget* Stage::frontCard() const {
+    const QObjectList& cards = children();
+    for (auto it = cards.rbegin(); it != cards.rend(); ++it) {
+        auto* card = dynamic_cast<FormWindow*>(*it);
+        if (card && card->isVisible() && card->placement() == Placement::Centred) return card;
+    }
+    return nullptr;
+}
+
 void Stage::runMessage(const BoxText& text) {
     QWidget* focus = focusWidget();  // before the box is made: it takes the focus at once
-    BoxLayer layer(this, text, scale());
+    QWidget* card = frontCard();
+    BoxLayer layer(card ? card : this, text, scale());
     boxes_.push_back(&layer);
     if (boxes_.size() == 1) qApp->installEventFilter(this);
     layer.exec();
@@ -150,7 +167,7 @@ void Stage::resizeEvent(QResizeEvent* e) {
         if (auto* card = dynamic_cast<FormWindow*>(w)) card->fit();
     }
     for (BoxLayer* layer : boxes_) {
-        layer->setGeometry(rect());
+        layer->setGeometry(layer->parentWidget()->rect());
         layer->box().centre();
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "MessageBox.h"
+#include "Notice.h"
 
 class QScreen;
 
@@ -34,6 +35,9 @@ public:
     // The box in front, while one is open.
     MessageCard* openBox() const;
 
+    // The one notification of the program, for what happens without the focus moving.
+    Notice& notice() { return *notice_; }
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -43,12 +47,14 @@ protected:
 
 private:
     void followScreen(QScreen* screen);
+    QWidget* frontCard() const;
 
     Shell& shell_;
     std::vector<BoxLayer*> boxes_;  // the open boxes, the front one last
     QMetaObject::Connection screenWatch_;
     class WindowWatch;
     WindowWatch* windowWatch_ = nullptr;
+    Notice* notice_;
 };
 
 }  // namespace kivo::ui

@@ -2,9 +2,12 @@
 
 namespace kivo::ui {
 
-Timer::Timer(QObject* parent, int intervalMs, std::function<void()> handler) : QObject(parent) {
+Timer::Timer(QObject* parent, int intervalMs) : QObject(parent) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
+}
+
+void Timer::onTick(std::function<void()> handler) {
     QObject::connect(&timer_, &QTimer::timeout, this, std::move(handler));
 }
 

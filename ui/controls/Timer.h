@@ -11,7 +11,8 @@ namespace kivo::ui {
 
 class Timer : public QObject {
 public:
-    Timer(QObject* parent, int intervalMs, std::function<void()> handler);
+    Timer(QObject* parent, int intervalMs);
+    void onTick(std::function<void()> handler);
 
     bool enabled() const { return timer_.isActive(); }
     void setEnabled(bool on);

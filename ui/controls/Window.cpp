@@ -15,7 +15,11 @@
 namespace kivo::ui {
 
 FormWindow::FormWindow(WindowObject& owner, const layout::FormLook& look, Placement placement)
-    : owner_(owner), look_(look), placement_(placement), scale_(owner.shell().stage().scale()) {
+    : owner_(owner),
+      look_(look),
+      placement_(placement),
+      scale_(owner.shell().stage().scale()),
+      park_(new FocusPark(this)) {
     setWindowTitle(QString::fromUtf8(look.title));
     setAccessibleName(QString::fromUtf8(look.name));
     resize(px(look.width, scale_), px(look.height, scale_));
@@ -42,6 +46,10 @@ void FormWindow::fit() {
     const QSize size(px(look_.width, scale_), px(look_.height, scale_));
     setGeometry(QRect(
         QPoint((stage->width() - size.width()) / 2, (stage->height() - size.height()) / 2), size));
+}
+
+void FormWindow::parkFocus() {
+    park_->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {

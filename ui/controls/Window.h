@@ -16,6 +16,19 @@ namespace kivo::ui {
 class Shell;
 class WindowObject;
 
+// A place in a card for the keyboard to wait on; it takes no tab, draws nothing and is passed
+// over by a screen reader.
+class FocusPark : public QWidget {
+public:
+    explicit FocusPark(QWidget* card) : QWidget(card) {
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+    }
+};
+
+// Where a handler leads: the next window's Show.
+using Go = std::function<void()>;
+
 // Where a card lies on the stage: centred, or covering it as the ground beneath every card.
 enum class Placement { Centred, Ground };
 
@@ -36,6 +49,11 @@ public:
     // Takes the stage's scale and its place on the stage; every control follows.
     void fit();
 
+    // Keeps the keyboard in the card, but on nothing a screen reader reads out or a key
+    // presses: where the focus waits while the button that had it is disabled.
+    void parkFocus();
+    QWidget* focusPark() const { return park_; }
+
     // The handler runs on every click, except while a message box is open.
     void onClick(QAbstractButton* button, std::function<void()> handler);
 
@@ -51,6 +69,7 @@ private:
     Placement placement_;
     double scale_;
     QWidget* firstStop_ = nullptr;
+    QWidget* park_;
 };
 
 class WindowObject {

@@ -3,14 +3,15 @@
 namespace kivo::ui {
 
 FormWindow* flogo::load() {
-    auto* w = new flogoWindow(*this, [this] { leave(); });
-    if (showFrmback) showFrmback();  // Form_Load: the backdrop is up before the card
+    auto* w = new flogoWindow(*this);
+    w->onClickOrKey([this] { leave(); });
+    showFrmback_();  // Form_Load: the backdrop is up before the card
     return w;
 }
 
 void flogo::leave() {
     Unload();
-    if (showForm2) showForm2();
+    showForm2_();
 }
 
 }  // namespace kivo::ui

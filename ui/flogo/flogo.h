@@ -11,16 +11,19 @@ namespace kivo::ui {
 
 class flogo : public WindowOf<flogoWindow> {
 public:
-    using WindowOf::WindowOf;
-
-    std::function<void()> showFrmback;  // its load shows the backdrop first
-    std::function<void()> showForm2;
+    // showFrmback: its load shows the backdrop first; showForm2: where it leads.
+    flogo(Shell& shell, Go showFrmback, Go showForm2)
+        : WindowOf(shell), showFrmback_(std::move(showFrmback)), showForm2_(std::move(showForm2)) {}
 
     // Every click on the window, its frame, labels or picture, and every key, comes here.
     void leave();
 
 protected:
     FormWindow* load() override;
+
+private:
+    Go showFrmback_;
+    Go showForm2_;
 };
 
 }  // namespace kivo::ui

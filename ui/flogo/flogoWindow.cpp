@@ -11,11 +11,12 @@ namespace kivo::ui {
 
 namespace L = kivo::layout::flogo;
 
-flogoWindow::flogoWindow(WindowObject& owner, std::function<void()> leave)
-    : FormWindow(owner, L::kForm), leave_(std::move(leave)) {
+flogoWindow::flogoWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
     shared::loadPictures();
     f1 = new Frame(this, L::kF1);
     Label1 = new Label(f1, L::kLabel1);
+    // What a screen reader says of the card when it comes up: what its notice says.
+    setAccessibleDescription(QString::fromUtf8(L::kLabel1.caption));
     Label5 = new Label(f1, L::kLabel5);
     Image1 = new Image(f1, L::kImage1, shell().pictures().get(shared::kBoardIcon));
     Image1->setAccessibleName(QStringLiteral("Kivo"));
@@ -28,7 +29,7 @@ flogoWindow::flogoWindow(WindowObject& owner, std::function<void()> leave)
 
 bool flogoWindow::eventFilter(QObject*, QEvent* e) {
     if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
-        leave_();
+        if (leave_) leave_();
         return true;
     }
     return false;
@@ -47,7 +48,8 @@ void flogoWindow::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Super_R:
         case Qt::Key_Hyper_L:
         case Qt::Key_Hyper_R: return;
-        default: leave_();
+        default:
+            if (leave_) leave_();
     }
 }
 

@@ -13,8 +13,10 @@ namespace kivo::ui {
 
 class flogoWindow : public FormWindow {
 public:
-    // leave: what every click on the card, its frame, labels or picture, and every key do.
-    flogoWindow(WindowObject& owner, std::function<void()> leave);
+    explicit flogoWindow(WindowObject& owner);
+
+    // The handler of every click on the card, its frame, labels or picture, and of every key.
+    void onClickOrKey(std::function<void()> handler) { leave_ = std::move(handler); }
 
     Frame* f1;
     Label* Label1;

@@ -17,7 +17,7 @@ void frmend::Command1_Click() {
 
 void frmend::Command3_Click() {
     Unload();
-    if (showForm2) showForm2();
+    showForm2_();
 }
 
 }  // namespace kivo::ui

@@ -10,15 +10,17 @@ namespace kivo::ui {
 
 class frmend : public WindowOf<frmendWindow> {
 public:
-    using WindowOf::WindowOf;
-
-    std::function<void()> showForm2;
+    // showForm2: where "Restart" leads.
+    frmend(Shell& shell, Go showForm2) : WindowOf(shell), showForm2_(std::move(showForm2)) {}
 
     void Command1_Click();  // "Exit"
     void Command3_Click();  // "Restart"
 
 protected:
     FormWindow* load() override;
+
+private:
+    Go showForm2_;
 };
 
 }  // namespace kivo::ui

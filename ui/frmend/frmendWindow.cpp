@@ -18,6 +18,7 @@ frmendWindow::frmendWindow(WindowObject& owner) : FormWindow(owner, L::kForm) {
     Image1 =
         new Image(this, L::kImage1, shell().pictures().get(QStringLiteral(":/frmend/banner.svg")));
     Image1->setAccessibleName(QStringLiteral("Kivo, snakes and ladders: thank you for playing"));
+    setAccessibleDescription(Image1->accessibleName());  // said as the card comes up
     new Shape(this, L::kShape1);
     Command1 = new Button(this, L::kCommand1);
     Command3 = new Button(this, L::kCommand3);

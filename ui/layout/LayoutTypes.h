@@ -40,8 +40,9 @@ struct LabelLook {
     bool opaque;
     Font font;
     Align align;
-    bool autoSize;  // sized to its text
-    bool border;    // single-line border
+    bool autoSize;         // sized to its text
+    bool border;           // single-line border
+    bool picture = false;  // read by a screen reader as a picture by its name, not as text
 };
 
 // A label that never changes: where it is, what it says, how it looks.

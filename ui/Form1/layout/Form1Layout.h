@@ -41,7 +41,7 @@ int squareAt(float x, float y);
 // The looks are kept as the layout's table rows.
 // clang-format off
 inline constexpr LabelLook kSquareLook{kWindowText, 0, true, {"Matisse ITC", 20.25f, true, false},
-                                       Align::Center, false, false};
+                                       Align::Center, false, false, true};
 
 // clang-format on
 
