@@ -287,20 +287,19 @@ class Run:
         logs = [f"--- {n}'s output ends:\n{tail(self.s.out / f'{n}.log')}" for n in ("kivo", self.display.log) if n]
         return "\n".join([f"last screenshot: {self.last}", *logs])
 
-    def find(self, role, name=None, within=None, depth=20):
-        """The showing controls of a role, by name (a button's up to any comma that adds news to
-        its caption) or by a test of the name."""
+    def find(self, role, name=None, within=None):
+        """The showing controls of a role (or of any of several), by name (a button's up to any
+        comma that adds news to its caption) or by a test of the name."""
         found = []
 
-        def walk(acc, depth):
+        def walk(acc):
             for c in filter(None, (acc.get_child_at_index(i) for i in range(acc.get_child_count()))):
-                n = c.get_role_name() == role and c.get_name()
+                n = c.get_role_name() in ((role,) if isinstance(role, str) else role) and c.get_name()
                 if n is not False and (name(n) if callable(name) else name in (None, n.split(",")[0])) \
                         and c.get_state_set().contains(Atspi.StateType.SHOWING):
                     found.append(Control(c))
-                if depth > 1:
-                    walk(c, depth - 1)
-        walk(within.acc if within else self.app, depth)
+                walk(c)
+        walk(within.acc if within else self.app)
         return found
 
     def one(self, role, name=None, within=None):
@@ -309,8 +308,8 @@ class Run:
         return found[0]
 
     def boxes(self):
-        """The message boxes open: cards on the stage, or windows of their own."""
-        return self.find("alert", depth=3)
+        """The message boxes open: on the stage, on a card, or windows of their own."""
+        return self.find("alert")
 
     def stage(self):
         return self.one("frame", "Kivo")

@@ -72,7 +72,7 @@ def board_shown(run, names):
     assert not run.boxes() and not run.find("dialog", "Kivo: players"), "a box or the set-up card is open"
     board = run.one("dialog", "Kivo: board")
     squares = {int(c.name.split(":")[0]): c.rect()
-               for c in run.find("label", lambda n: re.fullmatch(r"\d+(: .*)?", n), board)}
+               for c in run.find(("image", "label"), lambda n: re.fullmatch(r"\d+(: .*)?", n), board)}
     assert sorted(squares) == list(range(1, 101)), f"the board names the squares {sorted(squares)}"
     for n, r in squares.items():
         assert commonest(img, r) != GROUND, f"square {n} at {r} shows only the stage's ground"
