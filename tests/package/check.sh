@@ -130,7 +130,8 @@ shows_or_ended() {  # pid
 }
 
 # Desktops tell the game's windows by their WM_CLASS, whose class must be the menu entry's
-# StartupWMClass. The installed game runs in an X server of its own, started as a launcher
+# StartupWMClass, and show the board's icon from the window at the sizes task bars and
+# switchers use. The installed game runs in an X server of its own, started as a launcher
 # starts it, with a startup notification id.
 wm_class() (
     entry=/usr/share/applications/org.kivo.Kivo.desktop
@@ -153,6 +154,9 @@ wm_class() (
     for w in $(xdotool search --onlyvisible --pid "$game"); do
         got=$(xprop -id "$w" -notype WM_CLASS | sed -n 's/^WM_CLASS = "[^"]*", "\(.*\)"$/\1/p')
         [ "$got" = "$want" ] || { echo "window $w has the class '$got', the menu entry '$want'"; exit 1; }
+        icons=$(xprop -id "$w" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr -dc '0-9x \n' | xargs)
+        [ "$icons" = "16 x 16 24 x 24 32 x 32 48 x 48 64 x 64" ] ||
+            { echo "window $w carries the icons '$icons'"; exit 1; }
     done
 )
 
@@ -171,7 +175,7 @@ check "lintian finds no error or warning in the source and binary packages" lint
 if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
     if check "package installs" apt-get install -y --no-install-recommends "$deb"; then
         check "its tests pass (debian/tests)" installed_tests
-        check "the game's window has the menu entry's StartupWMClass as WM_CLASS" wm_class
+        check "the game's window has the menu entry's StartupWMClass as WM_CLASS, and its icon" wm_class
         apt-get purge -y kivo >/dev/null 2>&1
     fi
 else

@@ -110,6 +110,30 @@ private slots:
         QCOMPARE(answer.ends, 1);  // two players: the first finisher ends the game
     }
 
+    // A name a megabyte long, pasted: the board is up at once and shows it just as it shows its
+    // first few thousand characters, which is all that it lays out.
+    void aMegabyteName() {
+        TestShell answer;
+        app::Windows windows(answer);
+        windows.start();
+        windows.flogo().leave();
+        windows.Form2().Command1_Click();
+        const QString name = QString(1 << 20, QLatin1Char('M'));
+        QApplication::clipboard()->setText(name);
+        windows.Form2().screen()->Tp2->selectAll();
+        windows.Form2().screen()->Tp2->paste();
+        QElapsedTimer clock;
+        clock.start();
+        windows.Form2().cmdgo_Click();
+        ui::Label* shown = windows.Form1().screen()->Lp[1];
+        const QImage whole = paint(shown);
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(shown->caption(), name);
+        QVERIFY(shown->text().size() < 10000);
+        shown->setCaption(name.left(5000));
+        QCOMPARE(paint(shown), whole);
+    }
+
     void anEmptyNameIsRefused() {
         TestShell answer;
         app::Windows windows(answer);

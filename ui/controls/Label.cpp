@@ -64,13 +64,25 @@ Label::Label(QWidget* parent, const layout::Text& text)
 
 void Label::setCaption(const QString& text) {
     caption_ = text;
-    setText(shownText(text));
+    setText(shownText(mayShow(text)));
     if (look_.autoSize) {
         setFont(face());
         fitToText();
     } else {
         fitFont();
     }
+}
+
+// A label of bounded width shows no more of a caption than fits, and no character is much
+// narrower than a pixel: of a name a megabyte long (it may be pasted) it lays out and draws only
+// the first few thousand characters, which show just as the whole would.
+QString Label::mayShow(const QString& text) const {
+    const float room = look_.autoSize ? maxWidth_ : twips().width;
+    if (room <= 0) return text;
+    const qsizetype keep = std::max<qsizetype>(256, 4 * px(room, scale()));
+    if (text.size() <= keep) return text;
+    const qsizetype cut = text.at(keep - 1).isHighSurrogate() ? keep - 1 : keep;
+    return text.left(cut);
 }
 
 void Label::resizeEvent(QResizeEvent* e) {

@@ -33,6 +33,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    QString mayShow(const QString& text) const;
     void fitToText();
     void fitFont();
     QFont face() const;

@@ -82,7 +82,6 @@ void Stage::show(FormWindow& card) {
     } else {
         card.raise();
     }
-    if (!boxes_.empty()) boxes_.back()->raise();
     if (!isVisible()) {
         showFullScreen();
         followScreen(windowHandle()->screen());
