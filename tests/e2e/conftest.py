@@ -6,6 +6,12 @@ import pytest
 skipped = []
 
 
+def skip(why):
+    """A display or program that cannot be had on this machine skips the run, saying why."""
+    skipped.append(str(why))
+    pytest.skip(str(why))
+
+
 def pytest_addoption(parser):
     parser.addoption("--kivo", required=True, help="the program to play")
     parser.addoption("--display", required=True, choices=["x11", "openbox", "weston", "mutter", "kwin"])
@@ -20,8 +26,7 @@ def run(request):
     try:
         request.config.kivo_run = harness.Run(opt("kivo"), opt("display"), width, height, opt("out"))
     except harness.Skip as why:
-        skipped.append(str(why))
-        pytest.skip(str(why))
+        skip(why)
     yield request.config.kivo_run
     request.config.kivo_run.s.close()
 

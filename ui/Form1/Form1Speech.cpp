@@ -112,7 +112,6 @@ void BoardSpeech::finished(int slot, int place) {
 void BoardSpeech::turnPassed(int slot, int square) {
     nameTokens();
     rename(b_.Picptr, name(slot) + u"'s turn"_s);
-    rename(b_.cmdmove, QStringLiteral("Move"));
     rename(b_.cmdshuffle,
            u"Shuffle, "_s + walk_ + name(slot) + u"'s turn, "_s + where(square) + u'.');
 }

@@ -37,14 +37,16 @@ int scaled(double px, double scale) {
 }  // namespace
 
 MessageCard::MessageCard(QWidget* layer, const BoxText& text, double scale)
-    : QMessageBox(QMessageBox::NoIcon, text.title, text.prompt, QMessageBox::Ok, layer),
+    : QMessageBox(QMessageBox::NoIcon, text.title, QString(), QMessageBox::Ok, layer),
       icon_(iconFor(text.style)) {
+    // Each change below is news on a screen reader's bus: made only where it changes anything.
     setWindowFlags(Qt::Widget);  // a card on the stage, not a window of its own
     setTextFormat(Qt::PlainText);
-    setAccessibleName(text.title);
-    setAccessibleDescription(text.about);
+    setText(text.prompt);
+    if (!text.about.isEmpty()) setAccessibleDescription(text.about);
     setDefaultButton(QMessageBox::Ok);
-    ok()->setText(QStringLiteral("OK"));  // some desktops' themes would give it a mnemonic
+    const QString ok = QStringLiteral("OK");  // some desktops' themes would give it a mnemonic
+    if (this->ok()->text() != ok) this->ok()->setText(ok);
     // The game's light palette, not the colours of the stage it lies on.
     setPalette(lightPalette());
     setAutoFillBackground(true);

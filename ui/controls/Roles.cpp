@@ -44,6 +44,15 @@ public:
     }
 };
 
+// A message box on the stage: an alert named by its title, as the platform's box is.
+class Alert : public QAccessibleWidget {
+public:
+    explicit Alert(QWidget* w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* roleOf(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (!w) return nullptr;
@@ -66,7 +75,7 @@ QAccessibleInterface* roleOf(const QString&, QObject* object) {
         !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w)) {
         return new Drawing(w);
     }
-    if (qobject_cast<QMessageBox*>(w)) return new QAccessibleWidget(w, QAccessible::AlertMessage);
+    if (qobject_cast<QMessageBox*>(w)) return new Alert(w);
     // The layer under a box only catches clicks.
     if (dynamic_cast<BoxLayer*>(w)) return new QAccessibleWidget(w, QAccessible::Client);
     return nullptr;
