@@ -74,6 +74,7 @@ void BoardSpeech::thrown(int value, int total) {
     // The six's box takes the focus from "Move" at once: its news comes with the box, and
     // "Move" tells the whole throw once the extra one is in.
     if (value == 6) {
+        rename(b_.cmdmove, QStringLiteral("Move"));  // not the last throw's news
         notice_.tell(name(s_.turn) + u" rolled 6 and throws again."_s);
         return;
     }
