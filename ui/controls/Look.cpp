@@ -9,6 +9,10 @@ namespace kivo::ui {
 
 void ignoreDesktopLook() {
     QApplication::setDesktopSettingsAware(false);
+    // A desktop's Qt theme may load GTK into the game for its own look. GTK would then put the
+    // game on the accessibility bus a second time, as an empty application of the same name
+    // that a screen reader may pick instead of the game.
+    qputenv("NO_AT_BRIDGE", "1");
 }
 
 // Fusion's light colours, written out: Qt's own palettes follow the desktop's dark or light

@@ -7,7 +7,8 @@ class QPalette;
 
 namespace kivo::ui {
 
-// Before the application is made: the desktop's colours and fonts are not taken up.
+// Before the application is made: the desktop's colours and fonts are not taken up, and a
+// theme's own toolkit stays off the accessibility bus.
 void ignoreDesktopLook();
 // Once it is made: the style, the palette and the font, for every card and box.
 void setUpLook();
