@@ -268,15 +268,19 @@ class Run:
             self.s.close()
             raise
 
-    def start_kivo(self):
+    def start_kivo(self, **env):
+        """Kivo, with env added to its environment."""
         self.proc = self.s.spawn("kivo", [self.kivo], dict(self.display.kivo_env(self.s),
-                                                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                                                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **env))
 
         def registered():
             desktop = Atspi.get_desktop(0)
             apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-            app = next((a for a in apps if a and a.get_process_id() == self.proc.pid), None)
-            assert app, f"Kivo is not on the accessibility bus (its status: {self.proc.poll()})"
+            mine = [a for a in apps if a and a.get_process_id() == self.proc.pid]
+            assert mine, f"Kivo is not on the accessibility bus (its status: {self.proc.poll()})"
+            assert len(mine) == 1, f"Kivo is on the accessibility bus {len(mine)} times: " + \
+                ", ".join(f"{a.get_name()} ({a.get_toolkit_name()})" for a in mine)
+            app = mine[0]
             app.set_cache_mask(Atspi.Cache.NONE)  # every look asks Kivo itself
             return app
         self.app = wait_for(registered)
