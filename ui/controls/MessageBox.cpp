@@ -47,6 +47,7 @@ MessageCard::MessageCard(QWidget* layer, const BoxText& text, double scale)
     setDefaultButton(QMessageBox::Ok);
     const QString ok = QStringLiteral("OK");  // some desktops' themes would give it a mnemonic
     if (this->ok()->text() != ok) this->ok()->setText(ok);
+    if (!this->ok()->icon().isNull()) this->ok()->setIcon(QIcon());  // and others a tick
     // The game's light palette, not the colours of the stage it lies on.
     setPalette(lightPalette());
     setAutoFillBackground(true);
