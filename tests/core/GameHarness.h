@@ -117,6 +117,7 @@ struct Game {
     BoardRules rules{s, v, die, v};
 
     explicit Game(int players = 2) {
+        die.onceOut = ScriptedDie::OnceOut::kFail;
         rules.Form_Load(playersChoice(players));
         v.takeLog();
     }

@@ -172,19 +172,13 @@ TEST(Die, ExtraThrowIsNeverASix) {
 }
 
 // The real die behind a counter, so a die that keeps repeating itself fails instead of hanging.
-class CountedDie final : public DieSource {
-public:
-    void reseed() override {
-        if (++draws > 100000) throw std::runtime_error("the die keeps drawing the same value");
-        real.reseed();
-    }
-    float next() override { return real.next(); }
-    ClockDie real{[] { return std::int64_t{1234567}; }};  // a clock that never moves
-    int draws = 0;
-};
-
 TEST(ClockDie, FrozenClockStillRolls) {
-    CountedDie die;
+    // A clock that never moves behind the scripted die, which counts its reseeds: a die stuck
+    // on one value would reseed for ever.
+    ClockDie clock{[] { return std::int64_t{1234567}; }};
+    ScriptedDie die;
+    die.then = &clock;
+    die.maxReseeds = 100000;
     BoardState s;
     FakeView v;
     v.logging = false;

@@ -26,9 +26,9 @@
 #include <memory>
 #include <type_traits>
 
+#include "Board.h"
 #include "BoardRules.h"
 #include "CheckingView.h"
-#include "Tables.h"
 
 namespace kivo::fuzz {
 namespace {
@@ -40,35 +40,14 @@ struct Bytes {
     std::uint8_t next() { return n ? (--n, *p++) : 0; }
 };
 
-class FuzzDie final : public DieSource {
-public:
-    void reseed() override { seeded_ = true; }
-    float next() override {
-        check(seeded_, "a draw without a reseed of its own");
-        seeded_ = false;
-        ++draws;
-        float u = 0;
-        if (!bytes.empty() && streak_ < 3) {
-            u = static_cast<float>(bytes.front()) / 256.0f;
-            bytes.pop_front();
-        } else {
-            do cycle_ = cycle_ % 6 + 1;
-            while (cycle_ == last_);
-            u = (static_cast<float>(cycle_) - 0.5f) / 6.0f;
-        }
-        const int v = dieValue(u);
-        check(v >= 1 && v <= 6, "a draw outside 1..6");
-        streak_ = v == last_ ? streak_ + 1 : 1;
-        last_ = v;
-        return u;
-    }
-    std::deque<std::uint8_t> bytes;
-    long draws = 0;
-
-private:
-    bool seeded_ = false;
-    int streak_ = 0, last_ = 0, cycle_ = 0;
-};
+// Bytes drawn as b / 256 while they last, then 1..6 in turn; never one value more than three
+// times running, so the roll's re-draw always ends; every draw after a reseed of its own.
+test::ScriptedDie fuzzDie() {
+    test::ScriptedDie die;
+    die.longestRun = 3;
+    die.reseedEachDraw = true;
+    return die;
+}
 
 static_assert(std::has_unique_object_representations_v<BoardState>, "compared byte for byte");
 
@@ -103,7 +82,8 @@ public:
                     break;
                 case 5: load(setup()); break;
                 case 6:
-                    for (int k = 0; k <= a; ++k) die_.bytes.push_back(in_.next());
+                    for (int k = 0; k <= a; ++k)
+                        die_.pushDraw(static_cast<float>(in_.next()) / 256.0f);
                     break;
                 default: turns(a % 8 + 1); break;
             }
@@ -152,9 +132,11 @@ private:
         check(s_.lastplr == players_ - 1 && s_.plrmax == s_.lastplr, "the set-up's player count");
         check(s_.turn == 0 && s_.nwin == 0 && s_.scr == 0 && s_.dcount == 1,
               "the set-up's counters");
-        check(s_.snkhd == kSnakeHead && s_.snktl == kSnakeTail && s_.ldrft == kLadderFoot &&
-                  s_.ldrtp == kLadderTop,
-              "the set-up's tables");
+        for (std::size_t i = 0; i < 11; ++i) {
+            check(s_.snkhd[i] == board::kHead[i] && s_.snktl[i] == board::kTail[i] &&
+                      s_.ldrft[i] == board::kFoot[i] && s_.ldrtp[i] == board::kTop[i],
+                  "the set-up's tables");
+        }
         check(s_.prevroll == lastRoll_ && die_.draws == draws,
               "the last roll carries over untouched");
         for (int j = 0; j < 4; ++j) {
@@ -195,7 +177,7 @@ private:
         if (over_) return inert([&] { call(op); });
         constexpr Ctl kGate[] = {Ctl::cmdshuffle, Ctl::cmdmove, Ctl::tdie, Ctl::tmov};
         if (!view_->on(kGate[static_cast<int>(op)])) return;
-        const Before b{s_, die_.draws, view_->messages, view_->shown};
+        const Before b{s_, die_.draws, static_cast<int>(view_->messages.size()), view_->shown};
         call(op);
         after(op, b);
     }
@@ -306,9 +288,9 @@ private:
             check(b.s.stp == b.s.scr + 1, "a landing before the last step");
             int square = b.s.pos[at(t)] - 1;
             for (std::size_t i = 0; i < 11; ++i)
-                square = kSnakeHead[i] == square ? kSnakeTail[i] : square;
+                square = board::kHead[i] == square ? board::kTail[i] : square;
             for (std::size_t i = 0; i < 11; ++i)
-                square = kLadderFoot[i] == square ? kLadderTop[i] : square;
+                square = board::kFoot[i] == square ? board::kTop[i] : square;
             check(s_.pos[at(t)] == square + 1, "where the walk ends");
             for (int j = 0; j <= s_.lastplr; ++j) {
                 const int was = b.s.pos[at(j)];
@@ -366,7 +348,7 @@ private:
 
     Bytes in_;
     BoardState s_;
-    FuzzDie die_;
+    test::ScriptedDie die_ = fuzzDie();
     std::unique_ptr<CheckingView> view_;
     std::unique_ptr<BoardRules> rules_;
     bool over_ = false;

@@ -263,7 +263,7 @@ private slots:
     // not said again. Whatever goes wrong, the box is dismissed within seconds, so the test
     // fails rather than hangs.
     void messageBoxesAreNamedByTheirText() {
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         QString name, description;
         QAccessible::Role role = QAccessible::NoRole;
         QTimer reader;

@@ -84,7 +84,7 @@ private slots:
         window.screen()->onClick(&b, [&] { ++clicks; });
         QVERIFY(QTest::qWaitForWindowActive(&stage));
         b.setFocus();
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         QWindow* handle = stage.windowHandle();
         struct {
             QRect box;

@@ -619,7 +619,7 @@ private slots:
     // With the real message box: while it is open, clicks on the board reach nothing, the
     // walk's tick stays unfinished until it is dismissed, and the game goes on from where it stood.
     void messageBoxHoldsTheBoard() {
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         die_.push({6, 1});  // a six, then one: seven squares, onto the ladder at 7
         auto* b = open();
         QVERIFY(b);

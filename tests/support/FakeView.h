@@ -10,8 +10,8 @@
 
 #include "BoardNews.h"
 #include "BoardView.h"
-#include "DieSource.h"
 #include "Form1Layout.h"
+#include "ScriptedDie.h"
 
 namespace kivo::test {
 
@@ -34,7 +34,8 @@ struct Message {
 };
 
 // It also hears the rules' news, and logs it among the effects when asked to:
-// "news slid 0 46 17" stands where the rules told it.
+// "news slid 0 46 17" stands where the rules told it. The fuzzer's checks on every call are a
+// thin layer over it (tests/fuzz/CheckingView.h).
 class FakeView : public BoardView, public BoardNews {
 public:
     FakeView();
@@ -89,22 +90,6 @@ private:
     void hear(const char* what, std::initializer_list<int> args);
     // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
     std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
-};
-
-// A die that yields the values a test chooses: each value v comes out as a draw u with
-// floor(6u + 1) = v. Running out of values is a test fault.
-class ScriptedDie : public DieSource {
-public:
-    ScriptedDie() = default;
-    explicit ScriptedDie(std::initializer_list<int> values) : values_(values) {}
-    void push(int v) { values_.push_back(v); }
-    void reseed() override { ++reseeds; }
-    float next() override;
-    std::size_t left() const { return values_.size(); }
-    int reseeds = 0;
-
-private:
-    std::deque<int> values_;
 };
 
 }  // namespace kivo::test

@@ -1,6 +1,7 @@
 #include "FakeView.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kivo::test {
 
@@ -10,23 +11,38 @@ std::string flag(bool on) {
 }
 }  // namespace
 
-FakeView::FakeView() {
-    for (int k = 0; k <= static_cast<int>(Ctl::tmov); ++k) {
-        const auto kind = static_cast<Ctl>(k);
-        const int first = kind == Ctl::f ? 1 : 0;
-        for (int i = first; i < first + form1::count(kind); ++i) {
-            const form1::Design d = form1::design({kind, i});
-            ControlState s{d.rect.left,   d.rect.top, d.rect.width,
-                           d.rect.height, d.back,     d.visible,
-                           d.enabled,     d.caption,  ""};
-            if (kind == Ctl::plr || kind == Ctl::pictrn) s.picture = "figure" + std::to_string(i);
-            if (kind == Ctl::Pwnr && i == 0) s.picture = "binoculars";
-            controls_[static_cast<std::size_t>(k)].push_back(s);
+namespace {
+using Controls = std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1>;
+
+// The layout is read once; every new window copies it.
+const Controls& designed() {
+    static const Controls controls = [] {
+        Controls out;
+        for (std::size_t k = 0; k < out.size(); ++k) {
+            const auto kind = static_cast<Ctl>(k);
+            const int first = kind == Ctl::f ? 1 : 0;
+            for (int i = first; i < first + form1::count(kind); ++i) {
+                const form1::Design d = form1::design({kind, i});
+                ControlState s{d.rect.left,   d.rect.top, d.rect.width,
+                               d.rect.height, d.back,     d.visible,
+                               d.enabled,     d.caption,  ""};
+                if (kind == Ctl::plr || kind == Ctl::pictrn)
+                    s.picture = "figure" + std::to_string(i);
+                if (kind == Ctl::Pwnr && i == 0) s.picture = "binoculars";
+                out[k].push_back(s);
+            }
         }
-    }
+        return out;
+    }();
+    return controls;
 }
+}  // namespace
+
+FakeView::FakeView() : controls_(designed()) {}
 
 const ControlState& FakeView::at(ControlRef c) const {
+    if (static_cast<std::size_t>(c.kind) >= controls_.size())
+        throw std::out_of_range("a control kind the board does not have");
     const auto& elements = controls_[static_cast<std::size_t>(c.kind)];
     const auto i = static_cast<std::size_t>(c.kind == Ctl::f ? c.index - 1 : c.index);
     if (i >= elements.size()) throw std::out_of_range("no such control: " + controlName(c));
@@ -34,10 +50,7 @@ const ControlState& FakeView::at(ControlRef c) const {
 }
 
 ControlState& FakeView::at(ControlRef c) {
-    auto& elements = controls_[static_cast<std::size_t>(c.kind)];
-    const auto i = static_cast<std::size_t>(c.kind == Ctl::f ? c.index - 1 : c.index);
-    if (i >= elements.size()) throw std::out_of_range("no such control: " + controlName(c));
-    return elements[i];
+    return const_cast<ControlState&>(std::as_const(*this).at(c));
 }
 
 void FakeView::setLeft(ControlRef c, float twips) {
@@ -103,13 +116,6 @@ std::vector<std::string> FakeView::takeLog() {
     std::vector<std::string> out;
     out.swap(log);
     return out;
-}
-
-float ScriptedDie::next() {
-    if (values_.empty()) throw std::logic_error("the test rolled more values than it chose");
-    const int v = values_.front();
-    values_.pop_front();
-    return (static_cast<float>(v) - 0.5f) / 6.0f;
 }
 
 }  // namespace kivo::test
