@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Board.h"
 #include "BoardRules.h"
 #include "FakeView.h"
 #include "Form1Layout.h"
@@ -43,13 +44,13 @@ inline layout::Rect tokenRect(int p) {
 }
 
 inline Spot squareSpot(int p, int square) {
-    const layout::Rect sq = form1::squareRect(square);
+    const board::Box sq = board::square(square);
     const layout::Rect t = tokenRect(p);
     return {(sq.width / 2 + sq.left) - t.width / 2, (sq.height / 2 + sq.top) - t.height / 2};
 }
 
 inline Spot startSpot(int p) {
-    const layout::Rect first = form1::squareRect(1);
+    const board::Box first = board::square(1);
     return {first.left - (tokenRect(p).width + 100), first.top + 50};
 }
 
@@ -89,7 +90,7 @@ inline std::string plr(int p) {
 // placeToken's three effects, and placeAtStart's.
 inline std::vector<std::string> drawnOn(int p, int square) {
     const Spot s = squareSpot(p, square);
-    return {back(plr(p), form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), board::colour(square)), left(plr(p), s.left), top(plr(p), s.top)};
 }
 inline std::vector<std::string> drawnAtStart(int p) {
     const Spot s = startSpot(p);

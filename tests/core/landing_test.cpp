@@ -24,14 +24,13 @@ struct Jump {
 };
 
 // The eleven snakes and eleven ladders of the board, head to tail and foot to top.
-const Jump kJumps[] = {
-    {true, 0, 46, 17},  {true, 1, 52, 11},   {true, 2, 59, 15},  {true, 3, 65, 23},
-    {true, 4, 70, 2},   {true, 5, 74, 33},   {true, 6, 78, 9},   {true, 7, 85, 22},
-    {true, 8, 89, 51},  {true, 9, 93, 24},   {true, 10, 98, 13}, {false, 0, 7, 26},
-    {false, 1, 18, 39}, {false, 2, 21, 82},  {false, 3, 28, 55}, {false, 4, 36, 57},
-    {false, 5, 41, 77}, {false, 6, 50, 92},  {false, 7, 54, 88}, {false, 8, 58, 96},
-    {false, 9, 61, 99}, {false, 10, 66, 87},
-};
+std::vector<Jump> allJumps() {
+    std::vector<Jump> out;
+    for (int i = 0; i < 11; ++i) out.push_back({true, i, board::kHead[i], board::kTail[i]});
+    for (int i = 0; i < 11; ++i) out.push_back({false, i, board::kFoot[i], board::kTop[i]});
+    return out;
+}
+const std::vector<Jump> kJumps = allJumps();
 
 void PrintTo(const Jump& j, std::ostream* os) {
     *os << (j.snake ? "Snake" : "Ladder") << j.from << "To" << j.to;
@@ -72,7 +71,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     EXPECT_FALSE(g.visible(line, j.index));
     EXPECT_EQ(g.s.pos[0], code(j.to));
     EXPECT_EQ(g.drawn(0), squareSpot(0, j.to));
-    EXPECT_EQ(g.at(Ctl::plr, 0).back, form1::squareColor(j.to));
+    EXPECT_EQ(g.at(Ctl::plr, 0).back, board::colour(j.to));
     EXPECT_EQ(g.s.turn, 1);
 }
 

@@ -114,11 +114,11 @@ TEST(Token, CentredOnEverySquare) {
     for (int p = 0; p < 4; ++p) {
         for (int n = 1; n <= 100; ++n) {
             g.rules.placeToken(p, n);
-            const layout::Rect sq = form1::squareRect(n);
+            const board::Box sq = board::square(n);
             const ControlState& t = g.at(Ctl::plr, p);
             ASSERT_EQ(t.left, (sq.width / 2 + sq.left) - t.width / 2) << p << " on " << n;
             ASSERT_EQ(t.top, (sq.height / 2 + sq.top) - t.height / 2) << p << " on " << n;
-            ASSERT_EQ(t.back, form1::squareColor(n)) << p << " on " << n;
+            ASSERT_EQ(t.back, board::colour(n)) << p << " on " << n;
         }
     }
     // The half twip is kept; plr(3) is 15 twips taller than the others.

@@ -46,6 +46,7 @@ public:
     void endProcess() override;
 
     bool on(Ctl kind) const { return at({kind}).enabled; }
+    int boxes() const { return static_cast<int>(messages.size()); }
 
     mutable long calls = 0;  // every call the rules made, reads included
     std::array<int, kBoxes> shown{};

@@ -149,7 +149,7 @@ private:
                 check(v.at({Ctl::Lplc, j}).visible == (j < players_ - 1), "the place numbers");
             slot_[at(j)] = j;
         }
-        check(v.messages == 0 && v.at({Ctl::cmdshuffle}).enabled, "the set-up waits for a throw");
+        check(v.boxes() == 0 && v.at({Ctl::cmdshuffle}).enabled, "the set-up waits for a throw");
         between();
     }
 
@@ -177,7 +177,7 @@ private:
         if (over_) return inert([&] { call(op); });
         constexpr Ctl kGate[] = {Ctl::cmdshuffle, Ctl::cmdmove, Ctl::tdie, Ctl::tmov};
         if (!view_->on(kGate[static_cast<int>(op)])) return;
-        const Before b{s_, die_.draws, static_cast<int>(view_->messages.size()), view_->shown};
+        const Before b{s_, die_.draws, view_->boxes(), view_->shown};
         call(op);
         after(op, b);
     }
@@ -198,7 +198,7 @@ private:
         check((die_.draws != b.draws) == closing, "the die drawn outside a closing tick");
         if (op != Op::Tmov) check(s_.nwin == b.s.nwin, "a finish outside the walk");
         if (op == Op::Shuffle || op == Op::Move)
-            check(v.messages == b.messages, "a button raised a box");
+            check(v.boxes() == b.messages, "a button raised a box");
         if (op == Op::Tdie) closing ? rolled(b) : animated(b);
         if (op == Op::Tmov && s_.nwin != b.s.nwin) finished(b);
         if (v.ends) {
@@ -228,20 +228,20 @@ private:
         check(v.at({Ctl::lscr}).caption == numberCaption(s_.scr), "the total on the roll display");
         faceShown(roll);
         if (roll == 6) {
-            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.messages == b.messages + 1,
+            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.boxes() == b.messages + 1,
                   "LUCKY HAND once");
             check(v.on(Ctl::tdie) && !v.on(Ctl::cmdmove) && !v.on(Ctl::cmdshuffle),
                   "the extra throw starts");
         } else {
-            check(v.messages == b.messages, "a box after a roll other than six");
-            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus.kind == Ctl::cmdmove,
+            check(v.boxes() == b.messages, "a box after a roll other than six");
+            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus == controlName({Ctl::cmdmove}),
                   "Move waits");
         }
     }
 
     void animated(const Before& b) {
         const CheckingView& v = *view_;
-        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.messages == b.messages,
+        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.boxes() == b.messages,
               "an animation tick");
         check(v.at({Ctl::lscr}).caption == numberCaption(b.s.dcount % 6 + 1),
               "the animation's caption");
@@ -261,8 +261,8 @@ private:
         const int player = slot_[at(t)];
         ranked_[at(k)] = player;
         for (int r = 0; r <= k; ++r) {
-            const Control& name = v.at({Ctl::lwnr, r});
-            const Control& icon = v.at({Ctl::Pwnr, r});
+            const test::ControlState& name = v.at({Ctl::lwnr, r});
+            const test::ControlState& icon = v.at({Ctl::Pwnr, r});
             check(name.visible && name.caption == names_[at(ranked_[at(r)])],
                   "the winners' names in rank order");
             check(icon.visible && icon.picture == kFigure[ranked_[at(r)]],
@@ -301,10 +301,10 @@ private:
         const int next =
             s_.nwin != b.s.nwin ? (t <= s_.lastplr ? t : 0) : (t + 1) % (s_.lastplr + 1);
         check(s_.turn == next, "the turn passes to the next player");
-        check(v.focus.kind == Ctl::cmdshuffle && v.at({Ctl::Strn}).visible,
+        check(v.focus == controlName({Ctl::cmdshuffle}) && v.at({Ctl::Strn}).visible,
               "the board waits for the next throw");
-        const Control& marker = v.at({Ctl::Strn});
-        const Control& token = v.at({Ctl::plr, s_.turn});
+        const test::ControlState& marker = v.at({Ctl::Strn});
+        const test::ControlState& token = v.at({Ctl::plr, s_.turn});
         check(token.visible && marker.left == token.left && marker.top == token.top,
               "the marker on the token");
     }
@@ -329,13 +329,13 @@ private:
         for (int j = 0; j <= s_.lastplr; ++j) {
             const int p = s_.pos[at(j)];
             check(p >= 1 && p <= 100, "a position code left 1..100 between ticks");
-            const Control& token = v.at({Ctl::plr, j});
+            const test::ControlState& token = v.at({Ctl::plr, j});
             check(token.picture == kFigure[slot_[at(j)]] &&
                       v.at({Ctl::pictrn, j}).picture == token.picture &&
                       v.at({Ctl::Lp, j}).caption == names_[at(slot_[at(j)])],
                   "a slot's token, icon and name belong to one player");
             if (p >= 2) {
-                const Control& sq = v.at({Ctl::Lpos, p - 2});
+                const test::ControlState& sq = v.at({Ctl::Lpos, p - 2});
                 check(token.left == (sq.width / 2 + sq.left) - token.width / 2 &&
                           token.top == (sq.height / 2 + sq.top) - token.height / 2,
                       "a token drawn away from its square");

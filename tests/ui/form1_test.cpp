@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "Board.h"
 #include "Form1Window.h"
 #include "Shape.h"
 #include "Stage.h"
@@ -20,63 +21,16 @@ using namespace kivo::uitest;
 
 namespace {
 
-// The board's snakes and ladders, and where their lines end away from the marker's square
-// (twips): snake i's tail end, ladder i's top end.
-// clang-format off
-constexpr int kHead[11] = {46, 52, 59, 65, 70, 74, 78, 85, 89, 93, 98};
-constexpr int kTail[11] = {17, 11, 15, 23, 2, 33, 9, 22, 51, 24, 13};
-constexpr int kFoot[11] = {7, 18, 21, 28, 36, 41, 50, 54, 58, 61, 66};
-constexpr int kTop[11] = {26, 39, 82, 55, 57, 77, 92, 88, 96, 99, 87};
-constexpr QPoint kSnakeTailEnd[11] = {{6600, 7440},  {11160, 7440}, {7800, 7440}, {5760, 6600},
-                                      {4920, 8280},  {9480, 5880},  {10440, 8400}, {4920, 6600},
-                                      {11160, 4200}, {6600, 6720},  {9600, 7560}};
-constexpr QPoint kLadderTopEnd[11] = {{8280, 7080},  {4920, 6240}, {4800, 1920}, {8280, 4560},
-                                      {6600, 4560},  {6120, 2760}, {10560, 1200}, {9600, 2040},
-                                      {6960, 1200},  {4560, 1200}, {8640, 1920}};
-// clang-format on
-
-// Square colours, 0x00BBGGRR, as the rows stand on screen from the top: base square, then
-// the colours of base + 0 .. base + 9.
-struct ColourRow {
-    int base;
-    unsigned colours[10];
-};
-// clang-format off
-constexpr ColourRow kColours[10] = {
-    {91, {0x88CD2C, 0xC0C000, 0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF}},
-    {81, {0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF, 0xB08B1C, 0xC0C000}},
-    {71, {0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0}},
-    {61, {0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF}},
-    {51, {0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE}},
-    {41, {0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974}},
-    {31, {0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0}},
-    {21, {0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC}},
-    {11, {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF}},
-    {1, {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF}},
-};
-// clang-format on
-
-unsigned colourOf(int n) {
-    for (const ColourRow& row : kColours) {
-        if (n >= row.base && n < row.base + 10) return row.colours[n - row.base];
-    }
-    return 0xFFFFFFFF;
-}
-
-// Square n by the board's rule: ten to a row, the rows snaking upward from square 1.
+// Square n on screen, its colour and its caption, as the board is drawn.
 QRect squareRect(int n) {
-    const int r = (n - 1) / 10;
-    const int c = (n - 1) % 10;
-    const int left = 3480 + 840 * (r % 2 == 0 ? c : 9 - c);
-    return pxRect(left, 8160 - 840 * r, 795, 750);
+    const board::Box sq = board::square(n);
+    return pxRect(sq.left, sq.top, sq.width, sq.height);
 }
-
+unsigned colourOf(int n) {
+    return board::colour(n);
+}
 QString captionOf(int n) {
-    if (std::find(std::begin(kFoot), std::end(kFoot), n) != std::end(kFoot)) return "   ";
-    if (n == 65) return "";
-    if (std::find(std::begin(kHead), std::end(kHead), n) != std::end(kHead)) return "       ";
-    if (n == 64) return "64 ";
-    return QString::number(n);
+    return QString::fromStdString(board::caption(n));
 }
 
 // The strongest pixel within one pixel of p.
@@ -195,7 +149,7 @@ private slots:
         QFETCH(int, index);
         auto* b = open();
         QVERIFY(b);
-        const QRect square = squareRect(snake ? kHead[index] : kFoot[index]);
+        const QRect square = squareRect(snake ? board::kHead[index] : board::kFoot[index]);
         const QRect marker = (snake ? b->imsnk : b->Imldr)[index]->geometry();
         QCOMPARE(marker, QRect(square.x() + 8, square.y(), 33, 49));  // 120 twips in, 495 x 735
         QVERIFY(square.contains(marker));
@@ -216,12 +170,13 @@ private slots:
 
         // Snake: head square (left + 360, top + 600) to its tail; ladder: top to the foot
         // square (left + 360, top + 120).
-        const int markerSquare = snake ? kHead[index] : kFoot[index];
-        const int farSquare = snake ? kTail[index] : kTop[index];
+        const int markerSquare = snake ? board::kHead[index] : board::kFoot[index];
+        const int farSquare = snake ? board::kTail[index] : board::kTop[index];
         const QRect sq = squareRect(markerSquare);
         const QPoint nearEnd(sq.x() + px(360), sq.y() + px(snake ? 600 : 120));
-        const QPoint farTwips = snake ? kSnakeTailEnd[index] : kLadderTopEnd[index];
-        const QPoint farEnd(px(farTwips.x()), px(farTwips.y()));
+        const board::Point farTwips =
+            snake ? board::kSnakeTailEnd[index] : board::kLadderTopEnd[index];
+        const QPoint farEnd(px(farTwips.x), px(farTwips.y));
         QVERIFY(sq.contains(nearEnd));
         QVERIFY2(squareRect(farSquare).contains(farEnd), "the far end is in the far square");
 
