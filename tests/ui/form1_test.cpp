@@ -439,6 +439,31 @@ private slots:
         QCOMPARE(markDots(b->Cmdexit), 0);
     }
 
+    // A button that holds the focus as it is disabled hands it to no other button: while the
+    // die rolls and while the token walks it waits where a second Space presses nothing (not
+    // "Cancel") and a screen reader reads nothing out; it comes to "Move" when the die stops.
+    void theFocusWaitsWhileItsButtonIsDisabled() {
+        die_.push({3});
+        auto* b = open();
+        QVERIFY(b);
+        const auto parked = [b] {
+            QWidget* w = QApplication::focusWidget();
+            return w && dynamic_cast<ui::FocusPark*>(w) && b->isAncestorOf(w);
+        };
+        b->cmdshuffle->setFocus();
+        form_->rules()->cmdshuffle_Click();
+        QVERIFY(parked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(frmendShown_, 0);
+        QVERIFY(parked());
+        while (b->tdie->enabled()) form_->rules()->tdie_Timer();
+        QCOMPARE(QApplication::focusWidget(), b->cmdmove);
+        form_->rules()->cmdmove_Click();
+        QVERIFY(parked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(frmendShown_, 0);
+    }
+
     // A new screen size while a game runs: the board takes the new scale and its place again,
     // and the game is where it was.
     void followsTheStageSize() {
