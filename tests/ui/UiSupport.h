@@ -1,6 +1,7 @@
 #pragma once
-// What the window tests share besides the die and the shell: event spies, twips turned into
-// pixels, clicks through the window system and pictures of widgets.
+// What the window tests share besides the die and the shell: the way to the set-up, a turn
+// played by the handlers, event spies, twips turned into pixels, clicks through the window
+// system and pictures of widgets.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,9 +15,12 @@
 #include <functional>
 #include <vector>
 
+#include "BoardRules.h"
+#include "Form1Window.h"
 #include "Look.h"
 #include "ScriptedDie.h"
 #include "TestShell.h"
+#include "Windows.h"
 
 namespace kivo::uitest {
 
@@ -42,6 +46,29 @@ private:
 inline void setUpApplication() {
     ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// A fresh program taken past the splash to the set-up, its rows of players confirmed.
+inline void toSetUp(app::Windows& w) {
+    w.start();
+    w.flogo().leave();
+    w.Form2().Command1_Click();
+}
+
+// A whole turn by the board's handlers, with the throws already given to the die: "Shuffle",
+// the die until it stops, "Move", the walk until the turn has passed or the game is over.
+// `after` runs after every handler, as a screen reader catches up between the timers' ticks.
+inline void playByHandlers(app::Windows& w, const std::function<void()>& after = {}) {
+    BoardRules& rules = *w.Form1().rules();
+    ui::Form1Window* board = w.Form1().screen();
+    const auto handle = [&](void (BoardRules::*handler)()) {
+        (rules.*handler)();
+        if (after) after();
+    };
+    handle(&BoardRules::cmdshuffle_Click);
+    while (board->tdie->enabled()) handle(&BoardRules::tdie_Timer);
+    handle(&BoardRules::cmdmove_Click);
+    while (board->tmov->enabled() && !rules.ended()) handle(&BoardRules::tmov_Timer);
 }
 
 // Unloaded windows are freed by the event loop; free them now, so nothing outlives a test.

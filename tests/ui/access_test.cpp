@@ -338,19 +338,12 @@ private:
         windows_->Form1().state().pos[slot] = static_cast<Small>(square + 1);
         rules().placeToken(slot, square);
     }
-    // A whole turn: the throws, then the walk until the turn has passed or the game is over.
-    // A reader catches up after every handler, as it does between the timers' ticks.
+    // A whole turn with these throws, a reader catching up after every handler.
     void play(std::initializer_list<int> throws) {
-        ui::Form1Window* board = windows_->Form1().screen();
-        const auto handle = [this](void (BoardRules::*handler)()) {
-            (rules().*handler)();
-            if (reader_) reader_->read();
-        };
         die_.push(throws);
-        handle(&BoardRules::cmdshuffle_Click);
-        while (board->tdie->enabled()) handle(&BoardRules::tdie_Timer);
-        handle(&BoardRules::cmdmove_Click);
-        while (board->tmov->enabled() && !rules().ended()) handle(&BoardRules::tmov_Timer);
+        playByHandlers(*windows_, [this] {
+            if (reader_) reader_->read();
+        });
     }
 
     TestShell answer_;
