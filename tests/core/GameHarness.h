@@ -83,6 +83,9 @@ inline std::string picture(const std::string& c, const std::string& pic) {
 inline std::string msg(const std::string& title, const std::string& prompt, int style) {
     return "msg " + title + "|" + prompt + "|" + std::to_string(style);
 }
+inline std::string msg(const board::BoxText& b) {
+    return msg(b.title, b.prompt, b.style);
+}
 inline std::string plr(int p) {
     return "plr(" + std::to_string(p) + ")";
 }

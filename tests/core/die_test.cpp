@@ -117,9 +117,7 @@ TEST(Die, SixShowsThenThrowsAgain) {
     int boxes = 0;
     g.v.onMessage = [&](const Message& m) {
         ++boxes;
-        EXPECT_EQ(m.prompt, "You won one more chance...");
-        EXPECT_EQ(m.title, "LUCKY HAND");
-        EXPECT_EQ(m.style, 48);
+        EXPECT_EQ(m, Message(board::kLuckyBox));
         expectOnlyFace(g.v, 6);
         EXPECT_EQ(g.at(Ctl::lscr).caption, " 6");
         EXPECT_EQ(g.s.dcount, 1);
@@ -130,8 +128,8 @@ TEST(Die, SixShowsThenThrowsAgain) {
     animate(g);
     g.rules.tdie_Timer();
     std::vector<std::string> expected = closing(6, 6);
-    append(expected, {fx::msg("LUCKY HAND", "You won one more chance...", 48),
-                      fx::en("cmdmove", false), fx::en("cmdshuffle", false), fx::en("tdie", true)});
+    append(expected, {fx::msg(board::kLuckyBox), fx::en("cmdmove", false),
+                      fx::en("cmdshuffle", false), fx::en("tdie", true)});
     EXPECT_EQ(g.v.takeLog(), expected);
     EXPECT_EQ(boxes, 1);
 

@@ -4,9 +4,9 @@
 namespace kivo::test {
 namespace {
 
-const Message kSnakeBox{"Oh no! it's a snake", 16, "GO DOWN..."};
-const Message kLadderBox{"wow! it's luck ", 64, "MOVE UP"};
-const Message kCollisionBox{"It's collission!!move out", 48, "COLLISSION......."};
+using board::kCollisionBox;
+using board::kLadderBox;
+using board::kSnakeBox;
 
 std::vector<Message> messages(std::initializer_list<Message> m) {
     return m;
@@ -47,7 +47,7 @@ class JumpTest : public ::testing::TestWithParam<Jump> {};
 TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     const Jump& j = GetParam();
     const Ctl line = j.snake ? Ctl::snk : Ctl::ldr;
-    const Message& box = j.snake ? kSnakeBox : kLadderBox;
+    const board::BoxText& box = j.snake ? kSnakeBox : kLadderBox;
     Game g;
     twoShortOf(g, 0, j.from);
     g.throwDie(2);
@@ -61,8 +61,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     };
     const std::vector<std::string> log = g.landingTick();
     EXPECT_EQ(g.v.messages, messages({box}));
-    std::vector<std::string> expected{fx::vis(lineName(j), true),
-                                      fx::msg(box.title, box.prompt, box.style)};
+    std::vector<std::string> expected{fx::vis(lineName(j), true), fx::msg(box)};
     append(expected, fx::drawnOn(0, j.to));
     expected.push_back(fx::vis(lineName(j), false));
     ASSERT_GT(log.size(), expected.size());
@@ -120,7 +119,7 @@ TEST(Landing, OtherTokenIsSentBack) {
         EXPECT_EQ(g.s.pos[1], code(10)) << "the box comes first";
         EXPECT_EQ(g.drawn(1), squareSpot(1, 10));
     };
-    std::vector<std::string> expected{fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48)};
+    std::vector<std::string> expected{fx::msg(kCollisionBox)};
     append(expected, fx::drawnAtStart(1));
     EXPECT_EQ(head(g.landingTick(), expected.size()), expected);
     EXPECT_EQ(g.v.messages, messages({kCollisionBox}));
@@ -137,7 +136,7 @@ TEST(Landing, EveryOtherTokenOnTheSquareIsSentBack) {
     g.throwDie(2);
     std::vector<std::string> expected;
     for (int p : {0, 1, 3}) {
-        expected.push_back(fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48));
+        expected.push_back(fx::msg(kCollisionBox));
         append(expected, fx::drawnAtStart(p));
     }
     EXPECT_EQ(head(g.landingTick(), expected.size()), expected);

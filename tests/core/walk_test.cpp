@@ -88,7 +88,7 @@ TEST_P(FinishWalkTest, StopsOnSquare100) {
     EXPECT_EQ(g.walk(), c.steps);
     EXPECT_EQ(g.s.stp, c.steps + 1);
     ASSERT_FALSE(g.v.messages.empty());
-    EXPECT_EQ(g.v.messages.back().prompt, "You are the first winner.");
+    EXPECT_EQ(g.v.messages.back(), Message(board::kRankBoxes[0]));
     EXPECT_EQ(g.v.messages.size(), c.throws.size()) << "a lucky hand box at most, then the finish";
     EXPECT_EQ(g.s.turn, 0) << "the player behind took the finisher's slot";
     EXPECT_EQ(g.s.scr, 0);

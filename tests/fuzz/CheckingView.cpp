@@ -17,22 +17,9 @@ void fail(const char* what) {
 
 namespace {
 
-struct BoxText {
-    const char* prompt;
-    int style;
-    const char* title;
-};
-
-constexpr std::array<BoxText, kBoxes> kBoxText{{
-    {"You won one more chance...", kExclamation, "LUCKY HAND"},
-    {"Oh no! it's a snake", kStop, "GO DOWN..."},
-    {"wow! it's luck ", kInformation, "MOVE UP"},
-    {"It's collission!!move out", kExclamation, "COLLISSION......."},
-    {"You are the first winner.", kInformation, "CONGRATS..."},
-    {"You are the second winner.", kInformation, "CONGRATS..."},
-    {"You are the third winner.", kInformation, "CONGRATS..."},
-    {"Game is over...", kInformation, "FINISH"},
-}};
+constexpr std::array<board::BoxText, kBoxes> kBoxText{
+    board::kLuckyBox,     board::kSnakeBox,     board::kLadderBox,    board::kCollisionBox,
+    board::kRankBoxes[0], board::kRankBoxes[1], board::kRankBoxes[2], board::kGameOverBox};
 
 bool isOneOf(Ctl kind, std::initializer_list<Ctl> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();

@@ -89,4 +89,21 @@ constexpr std::uint32_t colour(int n) {
     return kColours[rowOf(n)][(n - 1) % 10];
 }
 
+// The board's message boxes: prompt, icon (16 stop, 48 exclamation, 64 information), title.
+struct BoxText {
+    const char* prompt;
+    int style;
+    const char* title;
+};
+inline constexpr BoxText kLuckyBox{"You won one more chance...", 48, "LUCKY HAND"};
+inline constexpr BoxText kSnakeBox{"Oh no! it's a snake", 16, "GO DOWN..."};
+inline constexpr BoxText kLadderBox{"wow! it's luck ", 64, "MOVE UP"};
+inline constexpr BoxText kCollisionBox{"It's collission!!move out", 48, "COLLISSION......."};
+inline constexpr std::array<BoxText, 3> kRankBoxes{{
+    {"You are the first winner.", 64, "CONGRATS..."},
+    {"You are the second winner.", 64, "CONGRATS..."},
+    {"You are the third winner.", 64, "CONGRATS..."},
+}};
+inline constexpr BoxText kGameOverBox{"Game is over...", 64, "FINISH"};
+
 }  // namespace kivo::board

@@ -6,8 +6,10 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "Board.h"
 #include "BoardNews.h"
 #include "BoardView.h"
 #include "Form1Layout.h"
@@ -27,6 +29,9 @@ struct ControlState {
 };
 
 struct Message {
+    Message(std::string p, int s, std::string t)
+        : prompt(std::move(p)), style(s), title(std::move(t)) {}
+    Message(const board::BoxText& b) : Message(b.prompt, b.style, b.title) {}  // one of the board's
     std::string prompt;
     int style;
     std::string title;
