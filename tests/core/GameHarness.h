@@ -54,35 +54,8 @@ inline Spot startSpot(int p) {
     return {first.left - (tokenRect(p).width + 100), first.top + 50};
 }
 
-// The log lines the fake window writes, for comparing whole sequences of effects.
+// The log lines of the fake window (FakeView.h), and these built of them.
 namespace fx {
-inline std::string vis(const std::string& c, bool on) {
-    return "visible " + c + (on ? " 1" : " 0");
-}
-inline std::string en(const std::string& c, bool on) {
-    return "enabled " + c + (on ? " 1" : " 0");
-}
-inline std::string left(const std::string& c, float x) {
-    return "left " + c + " " + std::to_string(x);
-}
-inline std::string top(const std::string& c, float y) {
-    return "top " + c + " " + std::to_string(y);
-}
-inline std::string back(const std::string& c, std::uint32_t bgr) {
-    return "back " + c + " " + std::to_string(bgr);
-}
-inline std::string caption(const std::string& c, const std::string& text) {
-    return "caption " + c + " '" + text + "'";
-}
-inline std::string focus(const std::string& c) {
-    return "focus " + c;
-}
-inline std::string picture(const std::string& c, const std::string& pic) {
-    return "picture " + c + " " + pic;
-}
-inline std::string msg(const std::string& title, const std::string& prompt, int style) {
-    return "msg " + title + "|" + prompt + "|" + std::to_string(style);
-}
 inline std::string msg(const board::BoxText& b) {
     return msg(b.title, b.prompt, b.style);
 }

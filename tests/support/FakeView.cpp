@@ -6,12 +6,6 @@
 namespace kivo::test {
 
 namespace {
-std::string flag(bool on) {
-    return on ? "1" : "0";
-}
-}  // namespace
-
-namespace {
 using Controls = std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1>;
 
 // The layout is read once; every new window copies it.
@@ -55,47 +49,47 @@ ControlState& FakeView::at(ControlRef c) {
 
 void FakeView::setLeft(ControlRef c, float twips) {
     at(c).left = twips;
-    if (logging) log.push_back("left " + controlName(c) + " " + std::to_string(twips));
+    if (logging) log.push_back(fx::left(controlName(c), twips));
 }
 
 void FakeView::setTop(ControlRef c, float twips) {
     at(c).top = twips;
-    if (logging) log.push_back("top " + controlName(c) + " " + std::to_string(twips));
+    if (logging) log.push_back(fx::top(controlName(c), twips));
 }
 
 void FakeView::setBackColor(ControlRef c, std::uint32_t bgr) {
     at(c).back = bgr;
-    if (logging) log.push_back("back " + controlName(c) + " " + std::to_string(bgr));
+    if (logging) log.push_back(fx::back(controlName(c), bgr));
 }
 
 void FakeView::setVisible(ControlRef c, bool on) {
     at(c).visible = on;
-    if (logging) log.push_back("visible " + controlName(c) + " " + flag(on));
+    if (logging) log.push_back(fx::vis(controlName(c), on));
 }
 
 void FakeView::setEnabled(ControlRef c, bool on) {
     at(c).enabled = on;
-    if (logging) log.push_back("enabled " + controlName(c) + " " + flag(on));
+    if (logging) log.push_back(fx::en(controlName(c), on));
 }
 
 void FakeView::setCaption(ControlRef c, const std::string& text) {
     at(c).caption = text;
-    if (logging) log.push_back("caption " + controlName(c) + " '" + text + "'");
+    if (logging) log.push_back(fx::caption(controlName(c), text));
 }
 
 void FakeView::copyPicture(ControlRef to, ControlRef from) {
     at(to).picture = at(from).picture;
-    if (logging) log.push_back("picture " + controlName(to) + " " + at(to).picture);
+    if (logging) log.push_back(fx::picture(controlName(to), at(to).picture));
 }
 
 void FakeView::setFocus(ControlRef c) {
     focus = controlName(c);
-    if (logging) log.push_back("focus " + focus);
+    if (logging) log.push_back(fx::focus(focus));
 }
 
 void FakeView::msgBox(const std::string& prompt, int style, const std::string& title) {
     Message m{prompt, style, title};
-    if (logging) log.push_back("msg " + title + "|" + prompt + "|" + std::to_string(style));
+    if (logging) log.push_back(fx::msg(title, prompt, style));
     if (onMessage) onMessage(m);
     messages.push_back(m);
 }

@@ -12,18 +12,6 @@
 
 namespace {
 
-// Waits, with the event loop running, until the condition holds; false after the time limit.
-template <typename Condition>
-bool waitFor(Condition done, int ms = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 bool session(kivo::app::Windows& windows, const kivo::test::TestShell& shell) {
     windows.start();
     windows.flogo().leave();
@@ -37,9 +25,9 @@ bool session(kivo::app::Windows& windows, const kivo::test::TestShell& shell) {
     for (int turn = 0; turn < 3; ++turn) {
         kivo::ui::Form1Window* board = windows.Form1().screen();
         board->cmdshuffle->click();
-        if (!waitFor([&] { return board->cmdmove->isEnabled(); })) return false;
+        if (!QTest::qWaitFor([&] { return board->cmdmove->isEnabled(); }, 20000)) return false;
         board->cmdmove->click();
-        if (!waitFor([&] { return board->cmdshuffle->isEnabled(); })) return false;
+        if (!QTest::qWaitFor([&] { return board->cmdshuffle->isEnabled(); }, 20000)) return false;
     }
     windows.Form1().screen()->Cmdexit->click();
     windows.frmend().screen()->Command3->click();  // "Restart"
