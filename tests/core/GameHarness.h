@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Board.h"
 #include "BoardRules.h"
 #include "FakeView.h"
 #include "Form1Layout.h"
@@ -43,44 +44,20 @@ inline layout::Rect tokenRect(int p) {
 }
 
 inline Spot squareSpot(int p, int square) {
-    const layout::Rect sq = form1::squareRect(square);
+    const board::Box sq = board::square(square);
     const layout::Rect t = tokenRect(p);
     return {(sq.width / 2 + sq.left) - t.width / 2, (sq.height / 2 + sq.top) - t.height / 2};
 }
 
 inline Spot startSpot(int p) {
-    const layout::Rect first = form1::squareRect(1);
+    const board::Box first = board::square(1);
     return {first.left - (tokenRect(p).width + 100), first.top + 50};
 }
 
-// The log lines the fake window writes, for comparing whole sequences of effects.
+// The log lines of the fake window (FakeView.h), and these built of them.
 namespace fx {
-inline std::string vis(const std::string& c, bool on) {
-    return "visible " + c + (on ? " 1" : " 0");
-}
-inline std::string en(const std::string& c, bool on) {
-    return "enabled " + c + (on ? " 1" : " 0");
-}
-inline std::string left(const std::string& c, float x) {
-    return "left " + c + " " + std::to_string(x);
-}
-inline std::string top(const std::string& c, float y) {
-    return "top " + c + " " + std::to_string(y);
-}
-inline std::string back(const std::string& c, std::uint32_t bgr) {
-    return "back " + c + " " + std::to_string(bgr);
-}
-inline std::string caption(const std::string& c, const std::string& text) {
-    return "caption " + c + " '" + text + "'";
-}
-inline std::string focus(const std::string& c) {
-    return "focus " + c;
-}
-inline std::string picture(const std::string& c, const std::string& pic) {
-    return "picture " + c + " " + pic;
-}
-inline std::string msg(const std::string& title, const std::string& prompt, int style) {
-    return "msg " + title + "|" + prompt + "|" + std::to_string(style);
+inline std::string msg(const board::BoxText& b) {
+    return msg(b.title, b.prompt, b.style);
 }
 inline std::string plr(int p) {
     return "plr(" + std::to_string(p) + ")";
@@ -89,7 +66,7 @@ inline std::string plr(int p) {
 // placeToken's three effects, and placeAtStart's.
 inline std::vector<std::string> drawnOn(int p, int square) {
     const Spot s = squareSpot(p, square);
-    return {back(plr(p), form1::squareColor(square)), left(plr(p), s.left), top(plr(p), s.top)};
+    return {back(plr(p), board::colour(square)), left(plr(p), s.left), top(plr(p), s.top)};
 }
 inline std::vector<std::string> drawnAtStart(int p) {
     const Spot s = startSpot(p);
@@ -117,6 +94,7 @@ struct Game {
     BoardRules rules{s, v, die, v};
 
     explicit Game(int players = 2) {
+        die.onceOut = ScriptedDie::OnceOut::kFail;
         rules.Form_Load(playersChoice(players));
         v.takeLog();
     }

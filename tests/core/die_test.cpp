@@ -117,9 +117,7 @@ TEST(Die, SixShowsThenThrowsAgain) {
     int boxes = 0;
     g.v.onMessage = [&](const Message& m) {
         ++boxes;
-        EXPECT_EQ(m.prompt, "You won one more chance...");
-        EXPECT_EQ(m.title, "LUCKY HAND");
-        EXPECT_EQ(m.style, 48);
+        EXPECT_EQ(m, Message(board::kLuckyBox));
         expectOnlyFace(g.v, 6);
         EXPECT_EQ(g.at(Ctl::lscr).caption, " 6");
         EXPECT_EQ(g.s.dcount, 1);
@@ -130,8 +128,8 @@ TEST(Die, SixShowsThenThrowsAgain) {
     animate(g);
     g.rules.tdie_Timer();
     std::vector<std::string> expected = closing(6, 6);
-    append(expected, {fx::msg("LUCKY HAND", "You won one more chance...", 48),
-                      fx::en("cmdmove", false), fx::en("cmdshuffle", false), fx::en("tdie", true)});
+    append(expected, {fx::msg(board::kLuckyBox), fx::en("cmdmove", false),
+                      fx::en("cmdshuffle", false), fx::en("tdie", true)});
     EXPECT_EQ(g.v.takeLog(), expected);
     EXPECT_EQ(boxes, 1);
 
@@ -172,19 +170,13 @@ TEST(Die, ExtraThrowIsNeverASix) {
 }
 
 // The real die behind a counter, so a die that keeps repeating itself fails instead of hanging.
-class CountedDie final : public DieSource {
-public:
-    void reseed() override {
-        if (++draws > 100000) throw std::runtime_error("the die keeps drawing the same value");
-        real.reseed();
-    }
-    float next() override { return real.next(); }
-    ClockDie real{[] { return std::int64_t{1234567}; }};  // a clock that never moves
-    int draws = 0;
-};
-
 TEST(ClockDie, FrozenClockStillRolls) {
-    CountedDie die;
+    // A clock that never moves behind the scripted die, which counts its reseeds: a die stuck
+    // on one value would reseed for ever.
+    ClockDie clock{[] { return std::int64_t{1234567}; }};
+    ScriptedDie die;
+    die.then = &clock;
+    die.maxReseeds = 100000;
     BoardState s;
     FakeView v;
     v.logging = false;

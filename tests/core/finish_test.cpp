@@ -5,10 +5,6 @@
 namespace kivo::test {
 namespace {
 
-const Message kGameOver{"Game is over...", 64, "FINISH"};
-const char* const kRanks[3] = {"You are the first winner.", "You are the second winner.",
-                               "You are the third winner."};
-
 std::string figure(int p) {
     return "figure" + std::to_string(p);
 }
@@ -16,8 +12,8 @@ std::string figure(int p) {
 // The boxes of a game whose first `finishers` finishers end it.
 std::vector<Message> boxesUntilOver(int finishers) {
     std::vector<Message> out;
-    for (int f = 0; f < finishers; ++f) out.push_back({kRanks[f], 64, "CONGRATS..."});
-    out.push_back(kGameOver);
+    for (int f = 0; f < finishers; ++f) out.push_back(board::kRankBoxes[f]);
+    out.push_back(board::kGameOverBox);
     return out;
 }
 
@@ -45,7 +41,7 @@ TEST_P(CompactionTest, PlayersBehindMoveDown) {
     g.turn(3);
 
     ASSERT_FALSE(g.v.messages.empty());
-    EXPECT_EQ(g.v.messages.front(), (Message{kRanks[0], 64, "CONGRATS..."}));
+    EXPECT_EQ(g.v.messages.front(), Message(board::kRankBoxes[0]));
     EXPECT_EQ(g.at(Ctl::Pwnr, 0).picture, figure(k));
     EXPECT_TRUE(g.visible(Ctl::Pwnr, 0));
     EXPECT_EQ(g.at(Ctl::lwnr, 0).caption, kNames[k]);
@@ -107,7 +103,7 @@ TEST(Finish, StepsInOrder) {
     g.rules.tmov_Timer();
     std::vector<std::string> expected = stepOnto(1, 100);
     append(expected,
-           {fx::msg("CONGRATS...", kRanks[0], 64), fx::picture("Pwnr(0)", figure(1)),
+           {fx::msg(board::kRankBoxes[0]), fx::picture("Pwnr(0)", figure(1)),
             fx::vis("Pwnr(0)", true), fx::vis("lwnr(0)", true), fx::caption("lwnr(0)", "Bob"),
             fx::vis("pictrn(3)", false), fx::vis("Lp(3)", false)});
     // Slot 1 takes the player on square 57, slot 2 the one at the start.
@@ -167,7 +163,7 @@ TEST_P(GameOverTest, EndsWhenOnePlayerIsLeft) {
     const std::vector<std::string>& log = g.v.log;
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[log.size() - 3], fx::top("Picptr", 960));
-    EXPECT_EQ(log[log.size() - 2], fx::msg("FINISH", "Game is over...", 64));
+    EXPECT_EQ(log[log.size() - 2], fx::msg(board::kGameOverBox));
     EXPECT_EQ(log.back(), "end");
     EXPECT_NE(g.s.scr, 0);
     EXPECT_FALSE(g.enabled(Ctl::cmdshuffle));

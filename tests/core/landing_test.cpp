@@ -4,9 +4,9 @@
 namespace kivo::test {
 namespace {
 
-const Message kSnakeBox{"Oh no! it's a snake", 16, "GO DOWN..."};
-const Message kLadderBox{"wow! it's luck ", 64, "MOVE UP"};
-const Message kCollisionBox{"It's collission!!move out", 48, "COLLISSION......."};
+using board::kCollisionBox;
+using board::kLadderBox;
+using board::kSnakeBox;
 
 std::vector<Message> messages(std::initializer_list<Message> m) {
     return m;
@@ -24,14 +24,13 @@ struct Jump {
 };
 
 // The eleven snakes and eleven ladders of the board, head to tail and foot to top.
-const Jump kJumps[] = {
-    {true, 0, 46, 17},  {true, 1, 52, 11},   {true, 2, 59, 15},  {true, 3, 65, 23},
-    {true, 4, 70, 2},   {true, 5, 74, 33},   {true, 6, 78, 9},   {true, 7, 85, 22},
-    {true, 8, 89, 51},  {true, 9, 93, 24},   {true, 10, 98, 13}, {false, 0, 7, 26},
-    {false, 1, 18, 39}, {false, 2, 21, 82},  {false, 3, 28, 55}, {false, 4, 36, 57},
-    {false, 5, 41, 77}, {false, 6, 50, 92},  {false, 7, 54, 88}, {false, 8, 58, 96},
-    {false, 9, 61, 99}, {false, 10, 66, 87},
-};
+std::vector<Jump> allJumps() {
+    std::vector<Jump> out;
+    for (int i = 0; i < 11; ++i) out.push_back({true, i, board::kHead[i], board::kTail[i]});
+    for (int i = 0; i < 11; ++i) out.push_back({false, i, board::kFoot[i], board::kTop[i]});
+    return out;
+}
+const std::vector<Jump> kJumps = allJumps();
 
 void PrintTo(const Jump& j, std::ostream* os) {
     *os << (j.snake ? "Snake" : "Ladder") << j.from << "To" << j.to;
@@ -48,7 +47,7 @@ class JumpTest : public ::testing::TestWithParam<Jump> {};
 TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     const Jump& j = GetParam();
     const Ctl line = j.snake ? Ctl::snk : Ctl::ldr;
-    const Message& box = j.snake ? kSnakeBox : kLadderBox;
+    const board::BoxText& box = j.snake ? kSnakeBox : kLadderBox;
     Game g;
     twoShortOf(g, 0, j.from);
     g.throwDie(2);
@@ -62,8 +61,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     };
     const std::vector<std::string> log = g.landingTick();
     EXPECT_EQ(g.v.messages, messages({box}));
-    std::vector<std::string> expected{fx::vis(lineName(j), true),
-                                      fx::msg(box.title, box.prompt, box.style)};
+    std::vector<std::string> expected{fx::vis(lineName(j), true), fx::msg(box)};
     append(expected, fx::drawnOn(0, j.to));
     expected.push_back(fx::vis(lineName(j), false));
     ASSERT_GT(log.size(), expected.size());
@@ -72,7 +70,7 @@ TEST_P(JumpTest, LineShowsWhileTheBoxIsOpen) {
     EXPECT_FALSE(g.visible(line, j.index));
     EXPECT_EQ(g.s.pos[0], code(j.to));
     EXPECT_EQ(g.drawn(0), squareSpot(0, j.to));
-    EXPECT_EQ(g.at(Ctl::plr, 0).back, form1::squareColor(j.to));
+    EXPECT_EQ(g.at(Ctl::plr, 0).back, board::colour(j.to));
     EXPECT_EQ(g.s.turn, 1);
 }
 
@@ -121,7 +119,7 @@ TEST(Landing, OtherTokenIsSentBack) {
         EXPECT_EQ(g.s.pos[1], code(10)) << "the box comes first";
         EXPECT_EQ(g.drawn(1), squareSpot(1, 10));
     };
-    std::vector<std::string> expected{fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48)};
+    std::vector<std::string> expected{fx::msg(kCollisionBox)};
     append(expected, fx::drawnAtStart(1));
     EXPECT_EQ(head(g.landingTick(), expected.size()), expected);
     EXPECT_EQ(g.v.messages, messages({kCollisionBox}));
@@ -138,7 +136,7 @@ TEST(Landing, EveryOtherTokenOnTheSquareIsSentBack) {
     g.throwDie(2);
     std::vector<std::string> expected;
     for (int p : {0, 1, 3}) {
-        expected.push_back(fx::msg(kCollisionBox.title, kCollisionBox.prompt, 48));
+        expected.push_back(fx::msg(kCollisionBox));
         append(expected, fx::drawnAtStart(p));
     }
     EXPECT_EQ(head(g.landingTick(), expected.size()), expected);

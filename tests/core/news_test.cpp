@@ -35,8 +35,7 @@ TEST(News, ThrowWalkAndTurn) {
 
     g.throwDie({6, 2});  // a six and two: eight from the start
     std::vector<std::string> log = g.v.takeLog();
-    expectBetween(log, fx::vis("f5", false), "news thrown 6 6",
-                  fx::msg("LUCKY HAND", "You won one more chance...", 48));
+    expectBetween(log, fx::vis("f5", false), "news thrown 6 6", fx::msg(board::kLuckyBox));
     EXPECT_EQ(head(std::vector<std::string>(log.rbegin(), log.rend()), 2),
               (std::vector<std::string>{"news thrown 2 8", fx::vis("f6", false)}));
     EXPECT_EQ(newsOf(log), (std::vector<std::string>{"news thrown 6 6", "news thrown 2 8"}));
@@ -59,10 +58,9 @@ TEST(News, SnakeLadderAndSentBack) {
     g.v.takeLog();
     g.walk();
     std::vector<std::string> log = g.v.takeLog();
-    expectBetween(log, fx::vis("snk(0)", true), "news slid 0 46 17",
-                  fx::msg("GO DOWN...", "Oh no! it's a snake", 16));
+    expectBetween(log, fx::vis("snk(0)", true), "news slid 0 46 17", fx::msg(board::kSnakeBox));
     expectBetween(log, fx::vis("snk(0)", false), "news sentBack 2 17",
-                  fx::msg("COLLISSION.......", "It's collission!!move out", 48));
+                  fx::msg(board::kCollisionBox));
     EXPECT_EQ(newsOf(log), (std::vector<std::string>{"news walkEnded 0 43 46", "news slid 0 46 17",
                                                      "news sentBack 2 17", "news turnPassed 1 0"}));
 
@@ -73,8 +71,7 @@ TEST(News, SnakeLadderAndSentBack) {
     g.v.takeLog();
     g.walk();
     log = g.v.takeLog();
-    expectBetween(log, fx::vis("ldr(0)", true), "news climbed 2 7 26",
-                  fx::msg("MOVE UP", "wow! it's luck ", 64));
+    expectBetween(log, fx::vis("ldr(0)", true), "news climbed 2 7 26", fx::msg(board::kLadderBox));
 }
 
 TEST(News, FinishAndGameOver) {
@@ -84,9 +81,8 @@ TEST(News, FinishAndGameOver) {
     const std::vector<std::string> log = g.v.takeLog();
     expectBetween(log, fx::vis("plr(0)", true), "news walkEnded 0 97 100", "news finished 0 1");
     expectBetween(log, "news walkEnded 0 97 100", "news finished 0 1",
-                  fx::msg("CONGRATS...", "You are the first winner.", 64));
-    expectBetween(log, fx::top("Picptr", 960), "news gameOver",
-                  fx::msg("FINISH", "Game is over...", 64));
+                  fx::msg(board::kRankBoxes[0]));
+    expectBetween(log, fx::top("Picptr", 960), "news gameOver", fx::msg(board::kGameOverBox));
     EXPECT_EQ(newsOf(log).back(), "news gameOver");  // no turn passes after the end
 }
 

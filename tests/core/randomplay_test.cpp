@@ -17,23 +17,13 @@ struct Tally {
     std::set<ControlRef> lines;  // every snake and ladder line that was shown
 };
 
-// A fresh board window for every game, copied from one laid out at the start.
-const FakeView& freshWindow() {
-    static const FakeView window = [] {
-        FakeView v;
-        v.logging = false;
-        return v;
-    }();
-    return window;
-}
-
 class WholeGame {
 public:
     WholeGame(std::uint32_t seed, int players, Tally& tally)
-        : v_(freshWindow()),
-          die_(seed),
+        : die_(seed),
           tally_(tally),
           game_("seed " + std::to_string(seed) + ", " + std::to_string(players) + " players") {
+        v_.logging = false;
         v_.onMessage = [this](const Message& m) { onMessage(m); };
         rules_.Form_Load(playersChoice(players));
     }

@@ -20,6 +20,7 @@ TEST_P(SetupTest, ShowsTheRowsThenNamesThenPointer) {
     BoardState s;
     FakeView v;
     ScriptedDie die;
+    die.onceOut = ScriptedDie::OnceOut::kFail;  // the set-up throws nothing
     BoardRules rules(s, v, die);
     rules.Form_Load(playersChoice(c.players));
 

@@ -88,7 +88,7 @@ TEST_P(FinishWalkTest, StopsOnSquare100) {
     EXPECT_EQ(g.walk(), c.steps);
     EXPECT_EQ(g.s.stp, c.steps + 1);
     ASSERT_FALSE(g.v.messages.empty());
-    EXPECT_EQ(g.v.messages.back().prompt, "You are the first winner.");
+    EXPECT_EQ(g.v.messages.back(), Message(board::kRankBoxes[0]));
     EXPECT_EQ(g.v.messages.size(), c.throws.size()) << "a lucky hand box at most, then the finish";
     EXPECT_EQ(g.s.turn, 0) << "the player behind took the finisher's slot";
     EXPECT_EQ(g.s.scr, 0);
@@ -114,11 +114,11 @@ TEST(Token, CentredOnEverySquare) {
     for (int p = 0; p < 4; ++p) {
         for (int n = 1; n <= 100; ++n) {
             g.rules.placeToken(p, n);
-            const layout::Rect sq = form1::squareRect(n);
+            const board::Box sq = board::square(n);
             const ControlState& t = g.at(Ctl::plr, p);
             ASSERT_EQ(t.left, (sq.width / 2 + sq.left) - t.width / 2) << p << " on " << n;
             ASSERT_EQ(t.top, (sq.height / 2 + sq.top) - t.height / 2) << p << " on " << n;
-            ASSERT_EQ(t.back, form1::squareColor(n)) << p << " on " << n;
+            ASSERT_EQ(t.back, board::colour(n)) << p << " on " << n;
         }
     }
     // The half twip is kept; plr(3) is 15 twips taller than the others.

@@ -26,9 +26,9 @@
 #include <memory>
 #include <type_traits>
 
+#include "Board.h"
 #include "BoardRules.h"
 #include "CheckingView.h"
-#include "Tables.h"
 
 namespace kivo::fuzz {
 namespace {
@@ -40,35 +40,14 @@ struct Bytes {
     std::uint8_t next() { return n ? (--n, *p++) : 0; }
 };
 
-class FuzzDie final : public DieSource {
-public:
-    void reseed() override { seeded_ = true; }
-    float next() override {
-        check(seeded_, "a draw without a reseed of its own");
-        seeded_ = false;
-        ++draws;
-        float u = 0;
-        if (!bytes.empty() && streak_ < 3) {
-            u = static_cast<float>(bytes.front()) / 256.0f;
-            bytes.pop_front();
-        } else {
-            do cycle_ = cycle_ % 6 + 1;
-            while (cycle_ == last_);
-            u = (static_cast<float>(cycle_) - 0.5f) / 6.0f;
-        }
-        const int v = dieValue(u);
-        check(v >= 1 && v <= 6, "a draw outside 1..6");
-        streak_ = v == last_ ? streak_ + 1 : 1;
-        last_ = v;
-        return u;
-    }
-    std::deque<std::uint8_t> bytes;
-    long draws = 0;
-
-private:
-    bool seeded_ = false;
-    int streak_ = 0, last_ = 0, cycle_ = 0;
-};
+// Bytes drawn as b / 256 while they last, then 1..6 in turn; never one value more than three
+// times running, so the roll's re-draw always ends; every draw after a reseed of its own.
+test::ScriptedDie fuzzDie() {
+    test::ScriptedDie die;
+    die.longestRun = 3;
+    die.reseedEachDraw = true;
+    return die;
+}
 
 static_assert(std::has_unique_object_representations_v<BoardState>, "compared byte for byte");
 
@@ -103,7 +82,8 @@ public:
                     break;
                 case 5: load(setup()); break;
                 case 6:
-                    for (int k = 0; k <= a; ++k) die_.bytes.push_back(in_.next());
+                    for (int k = 0; k <= a; ++k)
+                        die_.pushDraw(static_cast<float>(in_.next()) / 256.0f);
                     break;
                 default: turns(a % 8 + 1); break;
             }
@@ -152,9 +132,11 @@ private:
         check(s_.lastplr == players_ - 1 && s_.plrmax == s_.lastplr, "the set-up's player count");
         check(s_.turn == 0 && s_.nwin == 0 && s_.scr == 0 && s_.dcount == 1,
               "the set-up's counters");
-        check(s_.snkhd == kSnakeHead && s_.snktl == kSnakeTail && s_.ldrft == kLadderFoot &&
-                  s_.ldrtp == kLadderTop,
-              "the set-up's tables");
+        for (std::size_t i = 0; i < 11; ++i) {
+            check(s_.snkhd[i] == board::kHead[i] && s_.snktl[i] == board::kTail[i] &&
+                      s_.ldrft[i] == board::kFoot[i] && s_.ldrtp[i] == board::kTop[i],
+                  "the set-up's tables");
+        }
         check(s_.prevroll == lastRoll_ && die_.draws == draws,
               "the last roll carries over untouched");
         for (int j = 0; j < 4; ++j) {
@@ -167,7 +149,7 @@ private:
                 check(v.at({Ctl::Lplc, j}).visible == (j < players_ - 1), "the place numbers");
             slot_[at(j)] = j;
         }
-        check(v.messages == 0 && v.at({Ctl::cmdshuffle}).enabled, "the set-up waits for a throw");
+        check(v.boxes() == 0 && v.at({Ctl::cmdshuffle}).enabled, "the set-up waits for a throw");
         between();
     }
 
@@ -195,7 +177,7 @@ private:
         if (over_) return inert([&] { call(op); });
         constexpr Ctl kGate[] = {Ctl::cmdshuffle, Ctl::cmdmove, Ctl::tdie, Ctl::tmov};
         if (!view_->on(kGate[static_cast<int>(op)])) return;
-        const Before b{s_, die_.draws, view_->messages, view_->shown};
+        const Before b{s_, die_.draws, view_->boxes(), view_->shown};
         call(op);
         after(op, b);
     }
@@ -216,7 +198,7 @@ private:
         check((die_.draws != b.draws) == closing, "the die drawn outside a closing tick");
         if (op != Op::Tmov) check(s_.nwin == b.s.nwin, "a finish outside the walk");
         if (op == Op::Shuffle || op == Op::Move)
-            check(v.messages == b.messages, "a button raised a box");
+            check(v.boxes() == b.messages, "a button raised a box");
         if (op == Op::Tdie) closing ? rolled(b) : animated(b);
         if (op == Op::Tmov && s_.nwin != b.s.nwin) finished(b);
         if (v.ends) {
@@ -246,20 +228,20 @@ private:
         check(v.at({Ctl::lscr}).caption == numberCaption(s_.scr), "the total on the roll display");
         faceShown(roll);
         if (roll == 6) {
-            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.messages == b.messages + 1,
+            check(v.shown[kLucky] == b.shown[kLucky] + 1 && v.boxes() == b.messages + 1,
                   "LUCKY HAND once");
             check(v.on(Ctl::tdie) && !v.on(Ctl::cmdmove) && !v.on(Ctl::cmdshuffle),
                   "the extra throw starts");
         } else {
-            check(v.messages == b.messages, "a box after a roll other than six");
-            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus.kind == Ctl::cmdmove,
+            check(v.boxes() == b.messages, "a box after a roll other than six");
+            check(!v.on(Ctl::tdie) && v.on(Ctl::cmdmove) && v.focus == controlName({Ctl::cmdmove}),
                   "Move waits");
         }
     }
 
     void animated(const Before& b) {
         const CheckingView& v = *view_;
-        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.messages == b.messages,
+        check(s_.dcount == b.s.dcount + 1 && s_.scr == b.s.scr && v.boxes() == b.messages,
               "an animation tick");
         check(v.at({Ctl::lscr}).caption == numberCaption(b.s.dcount % 6 + 1),
               "the animation's caption");
@@ -279,8 +261,8 @@ private:
         const int player = slot_[at(t)];
         ranked_[at(k)] = player;
         for (int r = 0; r <= k; ++r) {
-            const Control& name = v.at({Ctl::lwnr, r});
-            const Control& icon = v.at({Ctl::Pwnr, r});
+            const test::ControlState& name = v.at({Ctl::lwnr, r});
+            const test::ControlState& icon = v.at({Ctl::Pwnr, r});
             check(name.visible && name.caption == names_[at(ranked_[at(r)])],
                   "the winners' names in rank order");
             check(icon.visible && icon.picture == kFigure[ranked_[at(r)]],
@@ -306,9 +288,9 @@ private:
             check(b.s.stp == b.s.scr + 1, "a landing before the last step");
             int square = b.s.pos[at(t)] - 1;
             for (std::size_t i = 0; i < 11; ++i)
-                square = kSnakeHead[i] == square ? kSnakeTail[i] : square;
+                square = board::kHead[i] == square ? board::kTail[i] : square;
             for (std::size_t i = 0; i < 11; ++i)
-                square = kLadderFoot[i] == square ? kLadderTop[i] : square;
+                square = board::kFoot[i] == square ? board::kTop[i] : square;
             check(s_.pos[at(t)] == square + 1, "where the walk ends");
             for (int j = 0; j <= s_.lastplr; ++j) {
                 const int was = b.s.pos[at(j)];
@@ -319,10 +301,10 @@ private:
         const int next =
             s_.nwin != b.s.nwin ? (t <= s_.lastplr ? t : 0) : (t + 1) % (s_.lastplr + 1);
         check(s_.turn == next, "the turn passes to the next player");
-        check(v.focus.kind == Ctl::cmdshuffle && v.at({Ctl::Strn}).visible,
+        check(v.focus == controlName({Ctl::cmdshuffle}) && v.at({Ctl::Strn}).visible,
               "the board waits for the next throw");
-        const Control& marker = v.at({Ctl::Strn});
-        const Control& token = v.at({Ctl::plr, s_.turn});
+        const test::ControlState& marker = v.at({Ctl::Strn});
+        const test::ControlState& token = v.at({Ctl::plr, s_.turn});
         check(token.visible && marker.left == token.left && marker.top == token.top,
               "the marker on the token");
     }
@@ -347,13 +329,13 @@ private:
         for (int j = 0; j <= s_.lastplr; ++j) {
             const int p = s_.pos[at(j)];
             check(p >= 1 && p <= 100, "a position code left 1..100 between ticks");
-            const Control& token = v.at({Ctl::plr, j});
+            const test::ControlState& token = v.at({Ctl::plr, j});
             check(token.picture == kFigure[slot_[at(j)]] &&
                       v.at({Ctl::pictrn, j}).picture == token.picture &&
                       v.at({Ctl::Lp, j}).caption == names_[at(slot_[at(j)])],
                   "a slot's token, icon and name belong to one player");
             if (p >= 2) {
-                const Control& sq = v.at({Ctl::Lpos, p - 2});
+                const test::ControlState& sq = v.at({Ctl::Lpos, p - 2});
                 check(token.left == (sq.width / 2 + sq.left) - token.width / 2 &&
                           token.top == (sq.height / 2 + sq.top) - token.height / 2,
                       "a token drawn away from its square");
@@ -366,7 +348,7 @@ private:
 
     Bytes in_;
     BoardState s_;
-    FuzzDie die_;
+    test::ScriptedDie die_ = fuzzDie();
     std::unique_ptr<CheckingView> view_;
     std::unique_ptr<BoardRules> rules_;
     bool over_ = false;

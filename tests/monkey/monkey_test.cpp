@@ -26,8 +26,10 @@
 
 #include "Form1Window.h"
 #include "Look.h"
+#include "ScriptedDie.h"
 #include "Shell.h"
 #include "Stage.h"
+#include "TestShell.h"
 #include "Windows.h"
 
 namespace {
@@ -39,29 +41,6 @@ constexpr int kFullRun = 20000;
 constexpr int kMinWalks = 100;
 constexpr int kMinAnswers = 30;
 
-// The real message boxes, and the end of the process told to the monkey instead.
-class MonkeyShell : public kivo::ui::Shell {
-public:
-    explicit MonkeyShell(std::function<void()> ended) : ended_(std::move(ended)) {}
-    void end() override { ended_(); }
-
-private:
-    std::function<void()> ended_;
-};
-
-// Throws a six, then never the same value twice.
-class SixFirst : public kivo::DieSource {
-public:
-    void reseed() override {}
-    float next() override {
-        static constexpr int kValues[] = {6, 1, 2, 3, 4, 5};
-        return (static_cast<float>(kValues[draws_++ % 6]) - 0.5f) / 6.0f;
-    }
-
-private:
-    int draws_ = 0;
-};
-
 class Monkey {
 public:
     Monkey(unsigned seed, int events, kivo::DieSource* die = nullptr)
@@ -69,7 +48,11 @@ public:
           seededDie_(seed),
           die_(die ? die : &seededDie_),
           seed_(seed),
-          target_(events) {}
+          target_(events) {
+        // The real message boxes, and the end of the process told to the monkey instead.
+        shell_.boxes = kivo::test::TestShell::Boxes::kShown;
+        shell_.onEnd = [this] { processEnded(); };
+    }
 
     int run() {
         fresh();
@@ -377,7 +360,7 @@ private:
     bool pending_ = false;
     Last last_ = Last::None;
     QPointer<QWidget> lastBox_;  // compared, never dereferenced
-    MonkeyShell shell_{[this] { processEnded(); }};
+    kivo::test::TestShell shell_;
     std::unique_ptr<Windows> windows_;
 };
 
@@ -388,7 +371,7 @@ int main(int argc, char** argv) {
     kivo::ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc > 1 && std::strcmp(argv[1], "close-under-box") == 0) {
-        SixFirst die;
+        kivo::test::ScriptedDie die{6};  // a six, then never the same value twice
         return Monkey(1, 100, &die).replayCloseUnderBox();
     }
     const unsigned seed = argc > 1 ? static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10))

@@ -1,6 +1,7 @@
 #pragma once
-// What the window tests share: a die that rolls what the test chooses, a shell that answers the
-// message boxes and counts the end of the process, event spies, and twips turned into pixels.
+// What the window tests share besides the die and the shell: the way to the set-up, a turn
+// played by the handlers, event spies, twips turned into pixels, clicks through the window
+// system and pictures of widgets.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,91 +12,22 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
-#include <deque>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
-#include "DieSource.h"
+#include "BoardRules.h"
+#include "Form1Window.h"
 #include "Look.h"
-#include "Shell.h"
+#include "ScriptedDie.h"
+#include "TestShell.h"
+#include "Windows.h"
 
 namespace kivo::uitest {
 
-// Yields the values the test pushed, in order: each v comes out as a draw u with
-// floor(6u + 1) = v. A draw beyond them is a test fault: it is counted, and the die goes on
-// with values that never repeat, so the game cannot hang on the no-repeat rule.
-class ScriptedDie : public DieSource {
-public:
-    void push(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
-    void push(const std::vector<int>& values) {
-        values_.insert(values_.end(), values.begin(), values.end());
-    }
-    void reseed() override { ++reseeds; }
-    float next() override {
-        int v = 0;
-        if (values_.empty()) {
-            ++overruns;
-            v = overruns % 6 + 1;
-        } else {
-            v = values_.front();
-            values_.pop_front();
-        }
-        ++draws;
-        return (static_cast<float>(v) - 0.5f) / 6.0f;
-    }
-    std::size_t left() const { return values_.size(); }
-
-    int reseeds = 0;
-    int draws = 0;
-    int overruns = 0;
-
-private:
-    std::deque<int> values_;
-};
-
-// A message box as the players saw it.
-struct Shown {
-    QString prompt;
-    int style;
-    QString title;
-    QString about;
-};
-
-// Answers every message box at once with OK and records it; the end of the process is counted
-// instead of ending the test. onOpen runs while the box is open, before it is dismissed. With
-// realBoxes the real box shows too, to be answered through the window system.
-class TestShell : public ui::Shell {
-public:
-    void end() override { ++ends; }
-    void reset() {
-        shown.clear();
-        ends = 0;
-        onOpen = nullptr;
-        realBoxes = false;
-    }
-    QStringList prompts() const {
-        QStringList out;
-        for (const Shown& s : shown) out << s.prompt;
-        return out;
-    }
-
-    std::vector<Shown> shown;
-    int ends = 0;
-    std::function<void(const Shown&)> onOpen;
-    bool realBoxes = false;
-
-protected:
-    void showMessageBox(const QString& prompt, int style, const QString& title,
-                        const QString& about) override {
-        shown.push_back({prompt, style, title, about});
-        // What was posted to happen once the events in hand are handled happens while the box
-        // is open, as in a box's own loop: a notice to a screen reader, say.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        if (onOpen) onOpen(shown.back());
-        if (realBoxes) Shell::showMessageBox(prompt, style, title, about);
-    }
-};
+// The die and the shell every suite shares.
+using test::ScriptedDie;
+using test::Shown;
+using test::TestShell;
 
 // Calls back on every event an object receives, and lets it through.
 class Spy : public QObject {
@@ -114,6 +46,29 @@ private:
 inline void setUpApplication() {
     ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// A fresh program taken past the splash to the set-up, its rows of players confirmed.
+inline void toSetUp(app::Windows& w) {
+    w.start();
+    w.flogo().leave();
+    w.Form2().Command1_Click();
+}
+
+// A whole turn by the board's handlers, with the throws already given to the die: "Shuffle",
+// the die until it stops, "Move", the walk until the turn has passed or the game is over.
+// `after` runs after every handler, as a screen reader catches up between the timers' ticks.
+inline void playByHandlers(app::Windows& w, const std::function<void()>& after = {}) {
+    BoardRules& rules = *w.Form1().rules();
+    ui::Form1Window* board = w.Form1().screen();
+    const auto handle = [&](void (BoardRules::*handler)()) {
+        (rules.*handler)();
+        if (after) after();
+    };
+    handle(&BoardRules::cmdshuffle_Click);
+    while (board->tdie->enabled()) handle(&BoardRules::tdie_Timer);
+    handle(&BoardRules::cmdmove_Click);
+    while (board->tmov->enabled() && !rules.ended()) handle(&BoardRules::tmov_Timer);
 }
 
 // Unloaded windows are freed by the event loop; free them now, so nothing outlives a test.

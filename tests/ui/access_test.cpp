@@ -213,6 +213,31 @@ private slots:
                  (QStringList{"Shuffle", "notice: Player 1's turn, at the start."}));
     }
 
+    // Three winners in a game for four: each told their place as they reach 100, then the
+    // whole order and the one left last.
+    void threeWinnersAreToldInOrder() {
+        boardFor({"Ann", "Bob", "Cid", "Dan"});
+        Reader reader(answer_.stage().notice());
+        reader_ = &reader;
+        reader.heard();
+        placeAt(0, 98);
+        play({2});
+        QCOMPARE(reader.heard(),
+                 (QStringList{"Move, Ann rolled 2", "notice: Ann reached 100: first winner.",
+                              "Shuffle, Bob's turn, at the start."}));
+        placeAt(windows_->Form1().state().turn, 97);
+        play({3});
+        QCOMPARE(reader.heard(),
+                 (QStringList{"Move, Bob rolled 3", "notice: Bob reached 100: second winner.",
+                              "Shuffle, Cid's turn, at the start."}));
+        placeAt(windows_->Form1().state().turn, 96);
+        play({4});
+        QCOMPARE(reader.heard(),
+                 (QStringList{"Move, Cid rolled 4", "notice: Cid reached 100: third winner.",
+                              "notice: Game over: Ann first, Bob second, Cid third; Dan last."}));
+        QCOMPARE(nameOf(windows_->Form1().screen()->lwnr[2]), QStringLiteral("Place 3: Cid"));
+    }
+
     // Names are said as typed: a "%1" in one is not a place for a number, a NUL is said as its
     // symbol, as the board shows it, and cuts nothing off.
     void namesAreSaidAsTyped() {
@@ -263,7 +288,7 @@ private slots:
     // not said again. Whatever goes wrong, the box is dismissed within seconds, so the test
     // fails rather than hangs.
     void messageBoxesAreNamedByTheirText() {
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         QString name, description;
         QAccessible::Role role = QAccessible::NoRole;
         QTimer reader;
@@ -296,9 +321,14 @@ private:
         if (!QTest::qWaitForWindowActive(windows_->flogo().window())) return nullptr;
         windows_->flogo().leave();
         ui::Form2& setup = windows_->Form2();
+        ui::Form2Window* form = setup.screen();
+        (players.size() == 4   ? form->Op4
+         : players.size() == 3 ? form->Op3
+                               : form->Op2)
+            ->setChecked(true);
         setup.Command1_Click();
-        setup.screen()->Tp1->setText(players[0]);
-        setup.screen()->Tp2->setText(players[1]);
+        ui::TextBox* const boxes[] = {form->Tp1, form->Tp2, form->Tp3, form->Tp4};
+        for (qsizetype i = 0; i < players.size(); ++i) boxes[i]->setText(players[i]);
         setup.cmdgo_Click();
         return windows_->Form1().screen();
     }
@@ -308,19 +338,12 @@ private:
         windows_->Form1().state().pos[slot] = static_cast<Small>(square + 1);
         rules().placeToken(slot, square);
     }
-    // A whole turn: the throws, then the walk until the turn has passed or the game is over.
-    // A reader catches up after every handler, as it does between the timers' ticks.
+    // A whole turn with these throws, a reader catching up after every handler.
     void play(std::initializer_list<int> throws) {
-        ui::Form1Window* board = windows_->Form1().screen();
-        const auto handle = [this](void (BoardRules::*handler)()) {
-            (rules().*handler)();
-            if (reader_) reader_->read();
-        };
         die_.push(throws);
-        handle(&BoardRules::cmdshuffle_Click);
-        while (board->tdie->enabled()) handle(&BoardRules::tdie_Timer);
-        handle(&BoardRules::cmdmove_Click);
-        while (board->tmov->enabled() && !rules().ended()) handle(&BoardRules::tmov_Timer);
+        playByHandlers(*windows_, [this] {
+            if (reader_) reader_->read();
+        });
     }
 
     TestShell answer_;

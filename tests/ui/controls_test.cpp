@@ -8,6 +8,7 @@
 #include "Form1.h"
 #include "Form1Window.h"
 #include "Inputs.h"
+#include "Label.h"
 #include "Stage.h"
 #include "UiSupport.h"
 #include "Window.h"
@@ -84,7 +85,7 @@ private slots:
         window.screen()->onClick(&b, [&] { ++clicks; });
         QVERIFY(QTest::qWaitForWindowActive(&stage));
         b.setFocus();
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         QWindow* handle = stage.windowHandle();
         struct {
             QRect box;
@@ -189,6 +190,28 @@ private slots:
         QCOMPARE(limited.maxLength(), 10);
         open.setText(QString(50000, QLatin1Char('x')));
         QCOMPARE(open.text().size(), 50000);
+    }
+
+    // A label shows every control character as its symbol, so one line shows all of a name;
+    // from the space on, what was typed shows as typed.
+    void labelsShowControlCharacters() {
+        for (char16_t u = 0; u < 0x3000; ++u) {
+            char16_t shown = u;
+            if (u < 0x20) shown = static_cast<char16_t>(0x2400 + u);
+            if (u == 0x7F) shown = 0x2421;
+            if (u == 0x85 || u == 0x2028 || u == 0x2029) shown = 0x2424;
+            QVERIFY2(shownText(QString(QChar(u))) == QString(QChar(shown)),
+                     qPrintable(QString::number(u, 16)));
+        }
+        QWidget window;
+        Label label(
+            &window,
+            {{0, 0, 1635, 360},
+             "",
+             {0, 0xFFFFFF, true, {"MS Sans Serif", 8.25f}, layout::Align::Left, false, false}});
+        label.setCaption(QString::fromUtf16(u"a\x1F b\n", 5));
+        QCOMPARE(label.text(), QString::fromUtf16(u"a\u241F b\u240A"));
+        QCOMPARE(label.caption(), QString::fromUtf16(u"a\x1F b\n", 5));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "Board.h"
 #include "Form1Window.h"
 #include "Shape.h"
 #include "Stage.h"
@@ -20,63 +21,16 @@ using namespace kivo::uitest;
 
 namespace {
 
-// The board's snakes and ladders, and where their lines end away from the marker's square
-// (twips): snake i's tail end, ladder i's top end.
-// clang-format off
-constexpr int kHead[11] = {46, 52, 59, 65, 70, 74, 78, 85, 89, 93, 98};
-constexpr int kTail[11] = {17, 11, 15, 23, 2, 33, 9, 22, 51, 24, 13};
-constexpr int kFoot[11] = {7, 18, 21, 28, 36, 41, 50, 54, 58, 61, 66};
-constexpr int kTop[11] = {26, 39, 82, 55, 57, 77, 92, 88, 96, 99, 87};
-constexpr QPoint kSnakeTailEnd[11] = {{6600, 7440},  {11160, 7440}, {7800, 7440}, {5760, 6600},
-                                      {4920, 8280},  {9480, 5880},  {10440, 8400}, {4920, 6600},
-                                      {11160, 4200}, {6600, 6720},  {9600, 7560}};
-constexpr QPoint kLadderTopEnd[11] = {{8280, 7080},  {4920, 6240}, {4800, 1920}, {8280, 4560},
-                                      {6600, 4560},  {6120, 2760}, {10560, 1200}, {9600, 2040},
-                                      {6960, 1200},  {4560, 1200}, {8640, 1920}};
-// clang-format on
-
-// Square colours, 0x00BBGGRR, as the rows stand on screen from the top: base square, then
-// the colours of base + 0 .. base + 9.
-struct ColourRow {
-    int base;
-    unsigned colours[10];
-};
-// clang-format off
-constexpr ColourRow kColours[10] = {
-    {91, {0x88CD2C, 0xC0C000, 0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF}},
-    {81, {0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF, 0xB08B1C, 0xC0C000}},
-    {71, {0xB08B1C, 0xC0E0FF, 0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0}},
-    {61, {0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974, 0xFFC0FF, 0xC0E0FF}},
-    {51, {0xFFC0FF, 0xC6E974, 0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE}},
-    {41, {0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC, 0xC0FFFF, 0xC6E974}},
-    {31, {0xC0FFFF, 0xC061DC, 0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0}},
-    {21, {0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF, 0x80FFFF, 0xC061DC}},
-    {11, {0x80FFFF, 0xC0C0FF, 0xFFFFC0, 0xFFC0C0, 0xE98C10, 0x3FA7DE, 0xABA3F5, 0xC0FFC0, 0x808000, 0xFF80FF}},
-    {1, {0xC46F9B, 0xFF80FF, 0x808000, 0xC0FFC0, 0xABA3F5, 0x3FA7DE, 0xE98C10, 0xFFC0C0, 0xFFFFC0, 0xC0C0FF}},
-};
-// clang-format on
-
-unsigned colourOf(int n) {
-    for (const ColourRow& row : kColours) {
-        if (n >= row.base && n < row.base + 10) return row.colours[n - row.base];
-    }
-    return 0xFFFFFFFF;
-}
-
-// Square n by the board's rule: ten to a row, the rows snaking upward from square 1.
+// Square n on screen, its colour and its caption, as the board is drawn.
 QRect squareRect(int n) {
-    const int r = (n - 1) / 10;
-    const int c = (n - 1) % 10;
-    const int left = 3480 + 840 * (r % 2 == 0 ? c : 9 - c);
-    return pxRect(left, 8160 - 840 * r, 795, 750);
+    const board::Box sq = board::square(n);
+    return pxRect(sq.left, sq.top, sq.width, sq.height);
 }
-
+unsigned colourOf(int n) {
+    return board::colour(n);
+}
 QString captionOf(int n) {
-    if (std::find(std::begin(kFoot), std::end(kFoot), n) != std::end(kFoot)) return "   ";
-    if (n == 65) return "";
-    if (std::find(std::begin(kHead), std::end(kHead), n) != std::end(kHead)) return "       ";
-    if (n == 64) return "64 ";
-    return QString::number(n);
+    return QString::fromStdString(board::caption(n));
 }
 
 // The strongest pixel within one pixel of p.
@@ -142,39 +96,19 @@ private slots:
         QCOMPARE(b->palette().color(QPalette::Window), bgrColor(0x00404080));
     }
 
-    void cornerSquares_data() {
-        QTest::addColumn<int>("square");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top");
-        QTest::newRow("1") << 1 << 3480 << 8160;
-        QTest::newRow("10") << 10 << 11040 << 8160;
-        QTest::newRow("11") << 11 << 11040 << 7320;
-        QTest::newRow("20") << 20 << 3480 << 7320;
-        QTest::newRow("91") << 91 << 11040 << 600;
-        QTest::newRow("100") << 100 << 3480 << 600;
-    }
-
-    void cornerSquares() {
-        QFETCH(int, square);
-        QFETCH(int, left);
-        QFETCH(int, top);
-        auto* b = open();
-        QVERIFY(b);
-        QCOMPARE(b->Lpos[square - 1]->geometry(), pxRect(left, top, 795, 750));
-        if (square == 1) QCOMPARE(b->Lpos[0]->geometry(), QRect(232, 544, 53, 50));
-    }
-
     void squares_data() {
         QTest::addColumn<int>("square");
         for (int n = 1; n <= 100; ++n) QTest::addRow("square %d", n) << n;
     }
 
+    // Every square where the board has it, square 1 to the pixel at the bottom left.
     void squares() {
         QFETCH(int, square);
         auto* b = open();
         QVERIFY(b);
         ui::Label* sq = b->Lpos[square - 1];
         QCOMPARE(sq->geometry(), squareRect(square));
+        if (square == 1) QCOMPARE(sq->geometry(), QRect(232, 544, 53, 50));
         QVERIFY(sq->isVisible());
         QVERIFY(sq->autoFillBackground());  // opaque
         QCOMPARE(sq->palette().color(QPalette::Window), bgrColor(colourOf(square)));
@@ -195,7 +129,7 @@ private slots:
         QFETCH(int, index);
         auto* b = open();
         QVERIFY(b);
-        const QRect square = squareRect(snake ? kHead[index] : kFoot[index]);
+        const QRect square = squareRect(snake ? board::kHead[index] : board::kFoot[index]);
         const QRect marker = (snake ? b->imsnk : b->Imldr)[index]->geometry();
         QCOMPARE(marker, QRect(square.x() + 8, square.y(), 33, 49));  // 120 twips in, 495 x 735
         QVERIFY(square.contains(marker));
@@ -216,12 +150,13 @@ private slots:
 
         // Snake: head square (left + 360, top + 600) to its tail; ladder: top to the foot
         // square (left + 360, top + 120).
-        const int markerSquare = snake ? kHead[index] : kFoot[index];
-        const int farSquare = snake ? kTail[index] : kTop[index];
+        const int markerSquare = snake ? board::kHead[index] : board::kFoot[index];
+        const int farSquare = snake ? board::kTail[index] : board::kTop[index];
         const QRect sq = squareRect(markerSquare);
         const QPoint nearEnd(sq.x() + px(360), sq.y() + px(snake ? 600 : 120));
-        const QPoint farTwips = snake ? kSnakeTailEnd[index] : kLadderTopEnd[index];
-        const QPoint farEnd(px(farTwips.x()), px(farTwips.y()));
+        const board::Point farTwips =
+            snake ? board::kSnakeTailEnd[index] : board::kLadderTopEnd[index];
+        const QPoint farEnd(px(farTwips.x), px(farTwips.y));
         QVERIFY(sq.contains(nearEnd));
         QVERIFY2(squareRect(farSquare).contains(farEnd), "the far end is in the far square");
 
@@ -484,6 +419,31 @@ private slots:
         QCOMPARE(markDots(b->Cmdexit), 0);
     }
 
+    // A button that holds the focus as it is disabled hands it to no other button: while the
+    // die rolls and while the token walks it waits where a second Space presses nothing (not
+    // "Cancel") and a screen reader reads nothing out; it comes to "Move" when the die stops.
+    void theFocusWaitsWhileItsButtonIsDisabled() {
+        die_.push({3});
+        auto* b = open();
+        QVERIFY(b);
+        const auto parked = [b] {
+            QWidget* w = QApplication::focusWidget();
+            return w && dynamic_cast<ui::FocusPark*>(w) && b->isAncestorOf(w);
+        };
+        b->cmdshuffle->setFocus();
+        form_->rules()->cmdshuffle_Click();
+        QVERIFY(parked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(frmendShown_, 0);
+        QVERIFY(parked());
+        while (b->tdie->enabled()) form_->rules()->tdie_Timer();
+        QCOMPARE(QApplication::focusWidget(), b->cmdmove);
+        form_->rules()->cmdmove_Click();
+        QVERIFY(parked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(frmendShown_, 0);
+    }
+
     // A new screen size while a game runs: the board takes the new scale and its place again,
     // and the game is where it was.
     void followsTheStageSize() {
@@ -619,7 +579,7 @@ private slots:
     // With the real message box: while it is open, clicks on the board reach nothing, the
     // walk's tick stays unfinished until it is dismissed, and the game goes on from where it stood.
     void messageBoxHoldsTheBoard() {
-        answer_.realBoxes = true;
+        answer_.boxes = TestShell::Boxes::kAnsweredThenShown;
         die_.push({6, 1});  // a six, then one: seven squares, onto the ladder at 7
         auto* b = open();
         QVERIFY(b);

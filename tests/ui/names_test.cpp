@@ -67,10 +67,8 @@ private slots:
         ScriptedDie die;
         app::Windows windows(answer);
         windows.setDie(&die);
-        windows.start();
-        windows.flogo().leave();
+        toSetUp(windows);
         ui::Form2& setup = windows.Form2();
-        setup.Command1_Click();
         if (paste) {
             QApplication::clipboard()->setText(name);
             setup.screen()->Tp2->selectAll();
@@ -96,13 +94,7 @@ private slots:
         // Player 2 walks from square 97 onto 100 and is listed first among the winners.
         windows.Form1().state().pos[1] = 98;
         die.push({1, 3});
-        BoardRules& rules = *windows.Form1().rules();
-        for (int turn = 0; turn < 2; ++turn) {
-            rules.cmdshuffle_Click();
-            for (int i = 0; i < 11; ++i) rules.tdie_Timer();
-            rules.cmdmove_Click();
-            while (board->tmov->enabled() && !rules.ended()) rules.tmov_Timer();
-        }
+        for (int turn = 0; turn < 2; ++turn) playByHandlers(windows);
         QCOMPARE(board->lwnr[0]->caption(), typed);
         QCOMPARE(board->lwnr[0]->textFormat(), Qt::PlainText);
         checkShownWhole(board->lwnr[0]);
@@ -115,9 +107,7 @@ private slots:
     void aMegabyteName() {
         TestShell answer;
         app::Windows windows(answer);
-        windows.start();
-        windows.flogo().leave();
-        windows.Form2().Command1_Click();
+        toSetUp(windows);
         const QString name = QString(1 << 20, QLatin1Char('M'));
         QApplication::clipboard()->setText(name);
         windows.Form2().screen()->Tp2->selectAll();
@@ -137,9 +127,7 @@ private slots:
     void anEmptyNameIsRefused() {
         TestShell answer;
         app::Windows windows(answer);
-        windows.start();
-        windows.flogo().leave();
-        windows.Form2().Command1_Click();
+        toSetUp(windows);
         windows.Form2().screen()->Tp2->clear();
         windows.Form2().cmdgo_Click();
         QCOMPARE(answer.prompts(), QStringList{QStringLiteral("Enter name for player2")});

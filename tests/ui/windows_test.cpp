@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
@@ -257,11 +258,18 @@ private slots:
         QCOMPARE(win.frmend().screen()->Command1->geometry(), pxRect(2520, 2520, 2055, 615));
         QCOMPARE(win.frmend().screen()->Command3->geometry(), pxRect(5160, 2520, 2055, 615));
 
-        // "Restart" holds the focus: Space restarts.
+        // "Restart" holds the focus: Space restarts. The window's unload empties the pixmap
+        // cache, where the style left the grounds of its buttons: a picture put there while
+        // the window was up is gone with it.
+        QPixmap picture(4, 4);
+        picture.fill(Qt::red);
+        const QPixmapCache::Key key = QPixmapCache::insert(picture);
+        QVERIFY(QPixmapCache::find(key, &picture));
         QCOMPARE(QApplication::focusWidget(), win.frmend().screen()->Command3);
         QTest::keyClick(handleOf(end), Qt::Key_Space);
         QCOMPARE(loadedWindows(win), QStringLiteral("Form2"));
         QCOMPARE(answer_.ends, 0);
+        QVERIFY(!QPixmapCache::find(key, &picture));
 
         // Opened again, afresh, "Restart" first and "Exit" next in the tab order; "Exit" ends
         // the program with the window still up.

@@ -7,35 +7,12 @@
 
 #include "Form1Window.h"
 #include "Look.h"
-#include "Shell.h"
+#include "TestShell.h"
 #include "Windows.h"
 
 namespace {
 
-// Waits, with the event loop running, until the condition holds; false after the time limit.
-template <typename Condition>
-bool waitFor(Condition done, int ms = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-// Message boxes answered at once and counted; the end of the process noted.
-class SessionShell : public kivo::ui::Shell {
-public:
-    void end() override { ended = true; }
-    int boxes = 0;
-    bool ended = false;
-
-protected:
-    void showMessageBox(const QString&, int, const QString&, const QString&) override { ++boxes; }
-};
-
-bool session(kivo::app::Windows& windows, const SessionShell& shell) {
+bool session(kivo::app::Windows& windows, const kivo::test::TestShell& shell) {
     windows.start();
     windows.flogo().leave();
     kivo::ui::Form2Window& setup = *windows.Form2().screen();
@@ -48,9 +25,9 @@ bool session(kivo::app::Windows& windows, const SessionShell& shell) {
     for (int turn = 0; turn < 3; ++turn) {
         kivo::ui::Form1Window* board = windows.Form1().screen();
         board->cmdshuffle->click();
-        if (!waitFor([&] { return board->cmdmove->isEnabled(); })) return false;
+        if (!QTest::qWaitFor([&] { return board->cmdmove->isEnabled(); }, 20000)) return false;
         board->cmdmove->click();
-        if (!waitFor([&] { return board->cmdshuffle->isEnabled(); })) return false;
+        if (!QTest::qWaitFor([&] { return board->cmdshuffle->isEnabled(); }, 20000)) return false;
     }
     windows.Form1().screen()->Cmdexit->click();
     windows.frmend().screen()->Command3->click();  // "Restart"
@@ -58,7 +35,7 @@ bool session(kivo::app::Windows& windows, const SessionShell& shell) {
     windows.Form2().screen()->cmdgo->click();
     windows.Form1().screen()->Cmdexit->click();
     windows.frmend().screen()->Command1->click();  // "Exit"
-    return shell.ended;
+    return shell.ends > 0;
 }
 
 }  // namespace
@@ -67,14 +44,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kivo::ui::setUpLook();
     QApplication::setQuitOnLastWindowClosed(false);
-    SessionShell shell;
+    kivo::test::TestShell shell;  // boxes answered at once and counted
     bool ok = false;
     {
         kivo::app::Windows windows(shell);
         ok = session(windows, shell);
     }
     QTest::qWait(10);  // the unloaded windows are freed
-    std::printf("session: %s, %d message boxes\n", ok ? "played to Exit" : "stuck", shell.boxes);
+    std::printf("session: %s, %zu message boxes\n", ok ? "played to Exit" : "stuck",
+                shell.shown.size());
     std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
     return ok ? 0 : 1;
 }

@@ -6,16 +6,50 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "Board.h"
 #include "BoardNews.h"
 #include "BoardView.h"
-#include "DieSource.h"
 #include "Form1Layout.h"
+#include "ScriptedDie.h"
 
 namespace kivo::test {
 
 namespace form1 = layout::form1;
+
+// The log lines the fake window writes, one builder for each, so that tests compare whole
+// sequences of effects in the same words.
+namespace fx {
+inline std::string vis(const std::string& c, bool on) {
+    return "visible " + c + (on ? " 1" : " 0");
+}
+inline std::string en(const std::string& c, bool on) {
+    return "enabled " + c + (on ? " 1" : " 0");
+}
+inline std::string left(const std::string& c, float x) {
+    return "left " + c + " " + std::to_string(x);
+}
+inline std::string top(const std::string& c, float y) {
+    return "top " + c + " " + std::to_string(y);
+}
+inline std::string back(const std::string& c, std::uint32_t bgr) {
+    return "back " + c + " " + std::to_string(bgr);
+}
+inline std::string caption(const std::string& c, const std::string& text) {
+    return "caption " + c + " '" + text + "'";
+}
+inline std::string focus(const std::string& c) {
+    return "focus " + c;
+}
+inline std::string picture(const std::string& c, const std::string& pic) {
+    return "picture " + c + " " + pic;
+}
+inline std::string msg(const std::string& title, const std::string& prompt, int style) {
+    return "msg " + title + "|" + prompt + "|" + std::to_string(style);
+}
+}  // namespace fx
 
 struct ControlState {
     float left = 0, top = 0, width = 0, height = 0;
@@ -27,6 +61,9 @@ struct ControlState {
 };
 
 struct Message {
+    Message(std::string p, int s, std::string t)
+        : prompt(std::move(p)), style(s), title(std::move(t)) {}
+    Message(const board::BoxText& b) : Message(b.prompt, b.style, b.title) {}  // one of the board's
     std::string prompt;
     int style;
     std::string title;
@@ -34,7 +71,8 @@ struct Message {
 };
 
 // It also hears the rules' news, and logs it among the effects when asked to:
-// "news slid 0 46 17" stands where the rules told it.
+// "news slid 0 46 17" stands where the rules told it. The fuzzer's checks on every call are a
+// thin layer over it (tests/fuzz/CheckingView.h).
 class FakeView : public BoardView, public BoardNews {
 public:
     FakeView();
@@ -89,22 +127,6 @@ private:
     void hear(const char* what, std::initializer_list<int> args);
     // By kind, then element (f1..f6 at 0..5): looked up on every effect, so kept flat.
     std::array<std::vector<ControlState>, static_cast<std::size_t>(Ctl::tmov) + 1> controls_;
-};
-
-// A die that yields the values a test chooses: each value v comes out as a draw u with
-// floor(6u + 1) = v. Running out of values is a test fault.
-class ScriptedDie : public DieSource {
-public:
-    ScriptedDie() = default;
-    explicit ScriptedDie(std::initializer_list<int> values) : values_(values) {}
-    void push(int v) { values_.push_back(v); }
-    void reseed() override { ++reseeds; }
-    float next() override;
-    std::size_t left() const { return values_.size(); }
-    int reseeds = 0;
-
-private:
-    std::deque<int> values_;
 };
 
 }  // namespace kivo::test
