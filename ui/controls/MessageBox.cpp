@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <cmath>
 
+#include "FocusRing.h"
 #include "Look.h"
 
 namespace kivo::ui {
@@ -94,17 +95,7 @@ void MessageCard::paintEvent(QPaintEvent* e) {
 }
 
 bool MessageCard::focusNextPrevChild(bool next) {
-    QWidget* start = focusWidget();
-    QWidget* w = start ? start : this;
-    do {
-        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
-            w->isEnabled()) {
-            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    } while (w != start && w != this);
-    return true;
+    return tabWithin(this, next);
 }
 
 BoxLayer::BoxLayer(QWidget* card, const BoxText& text, double scale)

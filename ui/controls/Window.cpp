@@ -8,6 +8,7 @@
 
 #include "Colors.h"
 #include "Control.h"
+#include "FocusRing.h"
 #include "Shell.h"
 #include "Stage.h"
 #include "Twips.h"
@@ -73,18 +74,7 @@ void FormWindow::orderTabs() {
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {
-    QWidget* start = QApplication::focusWidget();
-    if (!start || !isAncestorOf(start)) start = this;
-    QWidget* w = start;
-    do {
-        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
-            w->isEnabled()) {
-            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    } while (w != start);
-    return true;
+    return tabWithin(this, next);
 }
 
 WindowObject::~WindowObject() {
