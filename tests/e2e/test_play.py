@@ -18,6 +18,7 @@ FIGURE = [lambda c: c[1] >= 100 and c[0] <= 60 and c[2] <= 60,  # the players' f
           lambda c: c[0] >= 150 and c[1] <= 60 and c[2] <= 60,  # red,
           lambda c: c[2] >= 150 and c[0] <= 60 and c[1] <= 110]  # blue
 YELLOW = lambda c: c[0] >= 200 and c[1] >= 180 and c[2] <= 100  # noqa: E731 (the board's icon)
+STRIP_BLUE = (0x30, 0x8C, 0xC6)  # a message box's title strip
 GREY = lambda c: c[0] == c[1] == c[2] and 40 <= c[0] <= 110  # noqa: E731 (the turn pointer)
 FOUR, TWO = ["Ann", "Bob", "Cy", "Dee"], ["Player 1", "Player 2"]
 seen = {}  # what one chapter leaves the next
@@ -107,8 +108,10 @@ def token_on(run, board, img, player, name, square):
 
 
 def box_shown(run, box):
-    img = run.look()
-    centred(f"the box {box.name!r}", box.rect(), run.stage().rect())
+    img, r = run.look(), box.rect()
+    centred(f"the box {box.name!r}", r, run.stage().rect())
+    # on the screen, not only in the tree: a busy compositor may show it a frame later
+    assert count(img, r, STRIP_BLUE) > 5 * r.w, f"the box {box.name!r} at {r} has not shown its title strip yet"
     assert run.find("label", lambda n: n.strip(), box), f"the box {box.name!r} shows no prompt"
     assert run.one("push button", "OK", box).has("focused"), f"the box {box.name!r}'s OK has not the keys"
     return img
