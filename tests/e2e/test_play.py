@@ -229,8 +229,11 @@ def test_splash_waits_for_a_key(run):
     seen["icon"], before = wait_for(splash)
     run.step("stage-clicked")
     run.click((3, 3))
-    def unchanged():  # (a compositor may show its cursor where it clicked for a moment)
-        assert ImageChops.difference(before, run.look()).getbbox() is None, "a click on the stage changed the screen"
+    def unchanged():
+        diff = ImageChops.difference(before, run.look()).getbbox()
+        # a compositor may draw its own cursor where the click left the pointer, now and then
+        assert diff is None or (run.display.strip and diff[2] <= 32 and diff[3] <= 32), \
+            f"a click on the stage changed the screen within {diff}"
         assert not run.boxes(), f"a click on the stage opened {run.boxes()}"
     wait_for(unchanged)
     end = time.monotonic() + 1
