@@ -142,13 +142,13 @@ def test_a_game_by_keyboard(run, orca):
 
 
 def test_throws_and_walks_are_shown_on_the_braille_line(game):
-    for move, shuffle in heard["turns"]:
+    for move, shuffle in game["turns"]:
         for news in (move, shuffle):
-            assert any(news in b for b in heard["braille"]), f"the braille line never showed {news!r}"
+            assert any(news in b for b in game["braille"]), f"the braille line never showed {news!r}"
 
 
 def test_no_board_text_at_a_throw_or_walk(game):
-    spoken, (first, _), (_, last) = heard["spoken"], heard["turns"][0], heard["turns"][-1]
+    spoken, (first, _), (_, last) = game["spoken"], game["turns"][0], game["turns"][-1]
     start = next(i for i, s in enumerate(spoken) if first in s)
     end = next(i for i, s in enumerate(spoken) if last in s)
     read = [s for s in spoken[start:end + 1] if BOARD_TEXT.search(s)]
@@ -156,14 +156,14 @@ def test_no_board_text_at_a_throw_or_walk(game):
 
 
 def test_the_new_game_begins_with_player_1(game):
-    turns = [s for s in heard["spoken"][heard["restart"]:] if s.endswith("'s turn, at the start.")]
+    turns = [s for s in game["spoken"][game["restart"]:] if s.endswith("'s turn, at the start.")]
     assert turns == ["Player 1's turn, at the start."], f"the new game began with {turns}"
 
 
 def test_a_turn_brings_few_accessibility_events(game):
     """At most 20 a turn, two more for each square walked, and 30 more for each message box:
     the box, its text and the keys going to it and back, and its notice."""
-    print("accessibility events a turn (events, squares walked, boxes):", heard["events"])
-    for n, walked, boxes in heard["events"]:
+    print("accessibility events a turn (events, squares walked, boxes):", game["events"])
+    for n, walked, boxes in game["events"]:
         assert n <= 20 + 2 * walked + 30 * boxes, \
             f"a turn of {walked} squares and {boxes} boxes brought {n} accessibility events"
